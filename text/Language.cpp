@@ -4,8 +4,11 @@
 #include "TextTable.h"
 #include "platform/Folders.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <system_error>
 
 namespace vessant {
 namespace {
@@ -25,6 +28,34 @@ constexpr LocaleLanguage kLocaleLanguages[] = {
     {"no", 20}, {"pl", 21}, {"pt", 22}, {"ro", 24}, {"ru", 25}, {"hr", 26}, {"sk", 27},
     {"sv", 29}, {"tr", 31}, {"uk", 34}, {"yi", 61},
 };
+
+std::vector<std::filesystem::path> ModuleFolders() {
+    std::vector<std::filesystem::path> folders;
+    for (auto folder : {platform::ProgramFolder(), platform::InstalledDataFolder()}) {
+        if (!folder.empty() && std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(std::move(folder));
+    }
+    return folders;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1; // upper-case digits name no module: LoadLanguage looks for lower case only
+}
+
+// The language id of a module file name "Vessant3_xx.lng"; 0 for any other name.
+int LanguageOfModuleFileName(const std::string& name) {
+    static constexpr std::string_view kPrefix = "Vessant3_";
+    static constexpr std::string_view kSuffix = ".lng";
+    if (name.size() != kPrefix.size() + 2 + kSuffix.size() || !name.starts_with(kPrefix) || !name.ends_with(kSuffix))
+        return 0;
+    const int high = HexDigit(name[kPrefix.size()]);
+    const int low = HexDigit(name[kPrefix.size() + 1]);
+    return (high < 0 || low < 0) ? 0 : high * 16 + low;
+}
 
 } // namespace
 
@@ -65,20 +96,41 @@ int LoadLanguage(int languageId, const std::filesystem::path& moduleFolder) {
         languageId = g_state.systemLanguage;
     std::optional<StringModule> module;
     if (languageId != kLanguageEnglish && languageId != 0) {
-        const auto folder = moduleFolder.empty() ? platform::ProgramFolder() : moduleFolder;
-        module = StringModule::Load(folder / LanguageModuleFileName(languageId));
+        const auto folders = moduleFolder.empty() ? ModuleFolders() : std::vector{moduleFolder};
+        for (const auto& folder : folders) {
+            module = StringModule::Load(folder / LanguageModuleFileName(languageId));
+            if (module)
+                break;
+        }
     }
     if (module) {
         g_state.loadedLanguage = static_cast<std::uint16_t>(languageId);
-    } else if (languageId == kLanguageEnglish) {
-        // Choosing English after another language must also leave right-to-left layout.
-        g_state.loadedLanguage = kLanguageEnglish;
     } else {
+        // Choosing English after another language must also leave right-to-left layout,
+        // and so must a failed switch: the texts in use are English either way.
+        if (languageId == kLanguageEnglish || g_state.loadedLanguage != 0)
+            g_state.loadedLanguage = kLanguageEnglish;
         languageId = kLanguageEnglish;
     }
     SetResourceModule(std::move(module));
     ReloadTextTable();
     return languageId;
+}
+
+std::vector<int> AvailableLanguages(const std::vector<std::filesystem::path>& folders) {
+    std::vector<int> modules;
+    for (const auto& folder : folders.empty() ? ModuleFolders() : folders) {
+        std::error_code error;
+        for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+            const int id = LanguageOfModuleFileName(it->path().filename().string());
+            if (id != 0 && id != kLanguageEnglish && it->is_regular_file(error))
+                modules.push_back(id);
+        }
+    }
+    std::sort(modules.begin(), modules.end());
+    modules.erase(std::unique(modules.begin(), modules.end()), modules.end());
+    modules.insert(modules.begin(), kLanguageEnglish);
+    return modules;
 }
 
 std::wstring MainWindowCaption(int loadedId) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vessant {
 
@@ -29,10 +30,18 @@ void DetectSystemLanguage();
 std::wstring LanguageModuleFileName(int languageId);
 
 // Chooses and loads the resource module for a language id (0 = the system language),
-// then reloads the text table. Modules are looked for in moduleFolder (the program
-// folder when empty). A missing or unreadable module leaves the built-in English texts
-// and loadedLanguage unchanged. Returns the language whose texts are now in use.
+// then reloads the text table. Modules are looked for in moduleFolder, or, when it is
+// empty, in the program folder and then the installed data folder. Choosing English sets
+// loadedLanguage to 9. A missing or unreadable module leaves the built-in English texts
+// and loadedLanguage unchanged, except that a language loaded earlier is no longer
+// claimed (loadedLanguage becomes 9) since its texts were just replaced. Returns the
+// language whose texts are now in use (9 after a fallback).
 int LoadLanguage(int languageId, const std::filesystem::path& moduleFolder = {});
+
+// The languages offered for choice: English (9) first, then the id of every module file
+// "Vessant3_xx.lng" in the given folders (the module search folders when empty), in
+// ascending order without repeats.
+std::vector<int> AvailableLanguages(const std::vector<std::filesystem::path>& folders = {});
 
 // The main window caption after a load: slot 646, prefixed with U+202A in Hebrew.
 std::wstring MainWindowCaption(int loadedId);

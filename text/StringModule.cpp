@@ -6,6 +6,7 @@
 #include <charconv>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 #include <unordered_map>
 
 namespace vessant {
@@ -62,6 +63,10 @@ StringModule StringModule::Parse(const std::string& utf8Text) {
 }
 
 std::optional<StringModule> StringModule::Load(const std::filesystem::path& file) {
+    // A folder opens like a file here but is no module.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
@@ -77,18 +82,33 @@ const std::wstring* StringModule::Find(int resourceId) const {
     return it == texts_.end() ? nullptr : &it->second;
 }
 
+namespace {
+
+const std::wstring* BuiltinText(int resourceId) {
+    auto cached = g_builtinCache.find(resourceId);
+    if (cached != g_builtinCache.end())
+        return &cached->second;
+    const wchar_t* builtin = BuiltinString(resourceId);
+    if (!builtin)
+        return nullptr;
+    return &g_builtinCache.emplace(resourceId, builtin).first->second;
+}
+
+} // namespace
+
 const std::wstring& ResourceString(int resourceId) {
     if (g_module) {
         if (const std::wstring* text = g_module->Find(resourceId))
             return *text;
     }
-    auto cached = g_builtinCache.find(resourceId);
-    if (cached != g_builtinCache.end())
-        return cached->second;
-    const wchar_t* builtin = BuiltinString(resourceId);
-    if (!builtin)
-        return kEmpty;
-    return g_builtinCache.emplace(resourceId, builtin).first->second;
+    const std::wstring* builtin = BuiltinText(resourceId);
+    return builtin ? *builtin : kEmpty;
+}
+
+const std::wstring* CurrentModuleString(int resourceId) {
+    if (g_module)
+        return g_module->Find(resourceId);
+    return BuiltinText(resourceId);
 }
 
 void SetResourceModule(std::optional<StringModule> module) { g_module = std::move(module); }

@@ -28,6 +28,11 @@ private:
 // text when the module lacks it; empty for an unknown id.
 const std::wstring& ResourceString(int resourceId);
 
+// The text a table reload takes for a resource id: the current module's string when a
+// module is in use (nullptr when the module lacks it), otherwise the built-in English
+// text (nullptr for an unknown id).
+const std::wstring* CurrentModuleString(int resourceId);
+
 // Makes a module the current resource module; nullopt returns to the built-in texts.
 void SetResourceModule(std::optional<StringModule> module);
 

@@ -143,9 +143,12 @@ const std::wstring& TextOfResource(int resourceId) {
 void ReloadTextTable() {
     for (const SlotRun& run : kSlotRuns) {
         for (int k = 0; k < run.count; ++k) {
-            const std::wstring& text = ResourceString(run.firstId + k);
-            if (!text.empty())
-                g_table.slot[static_cast<std::size_t>(run.firstSlot + k)] = text;
+            const int id = run.firstId + k;
+            std::wstring& slot = g_table.slot[static_cast<std::size_t>(run.firstSlot + k)];
+            if (const std::wstring* text = CurrentModuleString(id); text && !text->empty())
+                slot = *text;
+            else if (slot.empty())
+                slot = ResourceString(id); // a label is never left blank: English stands in
         }
     }
 }

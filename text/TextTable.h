@@ -30,7 +30,8 @@ int SlotOfResource(int resourceId);
 const std::wstring& TextOfResource(int resourceId);
 
 // Refills every resource-backed slot from the current resource module; a string the
-// module lacks keeps the slot's previous text.
+// module lacks (or holds empty) keeps the slot's previous text, and a slot that would
+// stay empty that way takes the built-in English text instead.
 void ReloadTextTable();
 
 // Empties every resource-backed slot (tests; the state before the first load).
