@@ -3,7 +3,8 @@
 // without regard to letter case. A file is parsed once and served from memory; changes
 // are made in memory and reach the disk with Save, which replaces the file safely.
 // Files are written as UTF-16LE with a byte-order mark and CRLF line ends; a file
-// without the mark is read as Windows-1252 text.
+// without the mark is read as Windows-1252 text (one with the UTF-8 mark as UTF-8).
+// Lines the layer does not understand (comments, stray text) are kept as they are.
 
 #include <filesystem>
 #include <memory>
@@ -18,6 +19,8 @@ class ProfileFile {
 public:
     // Reads a file; a missing or unreadable file gives an empty profile (existed() false).
     static ProfileFile Open(const std::filesystem::path& file);
+    // Parses bytes as if they had been read from file (which Save would then write).
+    static ProfileFile FromBytes(std::string_view bytes, const std::filesystem::path& file = {});
 
     const std::filesystem::path& path() const;
     bool existed() const;            // the file was there when opened
@@ -59,7 +62,17 @@ public:
 
 private:
     struct Impl;
+    Impl& impl();
+    const Impl& impl() const;
     std::unique_ptr<Impl> impl_;
 };
+
+// The leading signed decimal number of a text, as integer keys are read: blanks, an
+// optional sign, digits; 0 when there are no digits. Beyond 32 bits it wraps around.
+int LeadingDecimal(std::wstring_view text);
+
+// Whether two names are the same without regard to letter case (Latin, Greek and
+// Cyrillic letters), the comparison used for section and key names.
+bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b);
 
 } // namespace vessant::platform
