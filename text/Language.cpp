@@ -123,7 +123,8 @@ std::vector<int> AvailableLanguages(const std::vector<std::filesystem::path>& fo
         std::error_code error;
         for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
             const int id = LanguageOfModuleFileName(it->path().filename().string());
-            if (id != 0 && id != kLanguageEnglish && it->is_regular_file(error))
+            std::error_code entryError; // one unreadable entry must not end the listing
+            if (id != 0 && id != kLanguageEnglish && it->is_regular_file(entryError))
                 modules.push_back(id);
         }
     }
