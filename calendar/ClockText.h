@@ -1,0 +1,22 @@
+#pragma once
+// Clock times and durations as text. The clock format is the "Clock Format" setting:
+// 12 selects the 12-hour texts ("1:07p"), any other value the 24-hour ones (" 7:03").
+
+#include <string>
+
+namespace vessant {
+
+inline constexpr int kClock12 = 12;
+inline constexpr int kClock24 = 24;
+
+// Hour [0, 23], minute [0, 59]. 24-hour: "%2d:%02d"; 12-hour: "12:05a", "11:59a",
+// "12:00p", "1:07p".
+std::wstring FormatClockTime(int hour, int minute, int clockFormat);
+
+// The same with two-digit hours: "07:03", "01:07p", "12:05a".
+std::wstring FormatClockTimePadded(int hour, int minute, int clockFormat);
+
+// "%d:%02d:%02d".
+std::wstring FormatDuration(int hours, int minutes, int seconds);
+
+} // namespace vessant
