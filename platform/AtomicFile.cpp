@@ -72,7 +72,10 @@ std::error_code WriteFileAtomically(const std::filesystem::path& target, std::st
     if (folder.empty())
         folder = ".";
 
-    std::string temporary = (folder / ("." + real.filename().string() + ".XXXXXX")).string();
+    // A hidden name beside the target, so the rename stays within one file system.
+    std::string name(".");
+    name.append(real.filename().string()).append(".XXXXXX");
+    std::string temporary = (folder / name).string();
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return LastError();
