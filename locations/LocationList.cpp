@@ -150,4 +150,9 @@ const LOC_STRUCT& DefaultLocation(const LOCATION_LIST& list) {
     return list.locations[static_cast<std::size_t>(index)];
 }
 
+LOCATION_LIST& ProgramLocations() {
+    static LOCATION_LIST list;
+    return list;
+}
+
 } // namespace vessant

@@ -77,4 +77,8 @@ bool LocationListUsesShita(const LOCATION_LIST& list, std::int32_t id);
 // built-in Jerusalem row for an empty list, which a load never leaves).
 const LOC_STRUCT& DefaultLocation(const LOCATION_LIST& list);
 
+// The program-wide list, alive from start-up to exit; the settings store loads and saves
+// it with options.ini.
+LOCATION_LIST& ProgramLocations();
+
 } // namespace vessant

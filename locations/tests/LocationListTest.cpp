@@ -155,6 +155,9 @@ TEST(LoadLocations, MissingCustomShitaFallsBackByCountry) {
     EXPECT_EQ(list.locations[2].shita, 100);  // still there
     EXPECT_EQ(list.locations[3].shita, 5);    // built-in, never asked about
     EXPECT_EQ(asked, (std::set<std::int32_t>{100, 104}));
+    // What the shita editor asks before deleting one.
+    EXPECT_TRUE(LocationListUsesShita(list, 100));
+    EXPECT_FALSE(LocationListUsesShita(list, 104));
 }
 
 // Rows stored out of order (the transfer program appends) are sorted; the default stays

@@ -199,8 +199,10 @@ def cpp_string(text):
             out.append("\\" + ch)
         elif ord(ch) < 0x80:
             out.append(ch)
+        elif ord(ch) <= 0xFFFF:
+            out.append(f"\\u{ord(ch):04x}")
         else:
-            out.append(f"\\x{ord(ch):04x}")
+            out.append(f"\\U{ord(ch):08x}")
     return 'L"' + "".join(out) + '"'
 
 
