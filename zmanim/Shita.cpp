@@ -1,0 +1,74 @@
+#include "zmanim/Shita.h"
+
+#include "text/TextTable.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace vessant {
+
+namespace {
+
+struct TEMPLATE_ROW {
+    std::int32_t id, alot, alotVal, misheyakir, shema, minchaGedolah, tzeit, tzeitVal,
+        tchilatTaanit, tchilatTaanitVal, sofTaanit, chametz, tzeitShabbat;
+};
+
+constexpr TEMPLATE_ROW kTemplates[kBuiltinShitot] = {
+#include "zmanim/ShitaTemplates.inc"
+};
+
+constexpr int kFirstShitaNameResource = 449; // shita n is resource 449 + n
+
+} // namespace
+
+std::wstring BuiltinShitaName(std::int32_t number) {
+    if (number < 1 || number > kBuiltinShitot) return {};
+    return TextOfResource(kFirstShitaNameResource + number);
+}
+
+SHITA_STRUCT BuiltinShitaTemplate(std::int32_t number) {
+    SHITA_STRUCT s;
+    s.id = number;
+    if (number < 1 || number > kBuiltinShitot) return s;
+    const TEMPLATE_ROW& row = kTemplates[number - 1];
+    s.name = BuiltinShitaName(number);
+    s.alotShita = row.alot;
+    s.alotVal = row.alotVal;
+    s.misheyakirShita = row.misheyakir;
+    s.shemaShita = row.shema;
+    s.minchaGedolahShita = row.minchaGedolah;
+    s.tzeitShita = row.tzeit;
+    s.tzeitVal = row.tzeitVal;
+    s.tchilatTaanitShita = row.tchilatTaanit;
+    s.tchilatTaanitVal = row.tchilatTaanitVal;
+    s.sofTaanitShita = row.sofTaanit;
+    s.chametzShita = row.chametz;
+    s.tzeitShabbatShita = row.tzeitShabbat;
+    return s;
+}
+
+SHITA_STRUCT NewShitaDefaults() {
+    SHITA_STRUCT s;
+    s.name = L"New";
+    s.alotShita = 1;
+    s.misheyakirShita = 1;
+    s.shemaShita = 1;
+    s.minchaGedolahShita = 3;
+    s.tzeitShita = 2;
+    s.tzeitShabbatShita = 1;
+    s.tchilatTaanitShita = 1;
+    s.sofTaanitShita = 1;
+    s.chametzShita = 1;
+    return s;
+}
+
+std::int32_t DegreesToHundredths(double degrees) {
+    // Rounded up, but a typed 16.1 (1610.0000000000002 in binary) must stay 1610.
+    const double hundredths = std::ceil(degrees * 100.0 - 1e-6);
+    if (!(hundredths > -2147483648.0)) return INT32_MIN; // also NaN
+    if (hundredths > 2147483647.0) return INT32_MAX;
+    return static_cast<std::int32_t>(hundredths);
+}
+
+} // namespace vessant
