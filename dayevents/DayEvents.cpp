@@ -7,9 +7,9 @@
 
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"
+#include "calendar/HebrewNumeral.h"
+#include "text/Language.h"
 #include "text/TextTable.h"
-
-#include <cwchar>
 
 namespace vessant {
 namespace {
@@ -230,12 +230,11 @@ const std::wstring& DayEventText(std::int32_t code) {
 
 std::wstring OmerText(std::int32_t count) {
     const std::wstring& format = DayEventText(kCodeOmer);
-    std::wstring text;
     const auto at = format.find(L"%d");
     if (at == std::wstring::npos)
         return format;
-    text = format.substr(0, at);
-    text += std::to_wstring(count);
+    std::wstring text = format.substr(0, at);
+    text += IsHebrewInterface() ? HebrewNumeral(count) : std::to_wstring(count);
     text += format.substr(at + 2);
     return text;
 }

@@ -84,7 +84,8 @@ inline constexpr std::int32_t kYearDetailsHolidayCodes[] = {1,  3,  7,  9,  29, 
 // holds a "%d" for the Omer count: see OmerText.
 const std::wstring& DayEventText(std::int32_t code);
 
-// "Day 12 of the Omer": the code-94 text with the count put in.
+// "Day 12 of the Omer": the code-94 text with the count put in (a Hebrew numeral in the
+// Hebrew interface).
 std::wstring OmerText(std::int32_t count);
 
 } // namespace vessant

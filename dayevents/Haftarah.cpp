@@ -5,6 +5,8 @@
 #include "HebrewMonths.h"
 #include "YearType.h"
 
+#include "calendar/HebrewNumeral.h"
+#include "text/Language.h"
 #include "text/TextTable.h"
 
 namespace vessant {
@@ -25,6 +27,15 @@ bool ReadsSpecialTable(std::int32_t special) {
     case 1: case 3: case 4: case 5: case 6: case 7: return true;
     default: return false;
     }
+}
+
+// Chapter and verse numbers are Hebrew numerals in the Hebrew interface.
+std::wstring Number(int n, bool hebrew) {
+    return hebrew ? HebrewNumeral(n) : std::to_wstring(n);
+}
+
+std::wstring ChapterVerse(int chapter, int verse, bool hebrew) {
+    return Number(chapter, hebrew) + L':' + Number(verse, hebrew);
 }
 
 } // namespace
@@ -166,6 +177,20 @@ std::int32_t DayHaftarot(const DAY_EVENTS& events, std::int32_t weekday, std::in
             HaftarahForKey(morning, key);
     }
     return haftarahCase;
+}
+
+std::wstring HaftarahRefText(const HAFTARAH_REF& ref) {
+    std::wstring text = HaftarahBookName(ref.book);
+    if (text.empty() || ref.fromChapter == 0)
+        return text;
+    const bool hebrew = IsHebrewInterface();
+    text += L' ';
+    text += ChapterVerse(ref.fromChapter, ref.fromVerse, hebrew);
+    if (ref.toChapter != 0) {
+        text += L" - ";
+        text += ChapterVerse(ref.toChapter, ref.toVerse, hebrew);
+    }
+    return text;
 }
 
 const std::wstring& HaftarahBookName(std::int32_t book) {
