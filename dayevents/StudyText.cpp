@@ -1,0 +1,115 @@
+#include "dayevents/StudyText.h"
+
+#include "calendar/HebrewNumeral.h"
+#include "text/Language.h"
+#include "text/TextTable.h"
+
+namespace vessant {
+namespace {
+
+const std::wstring kNoText;
+
+const std::wstring& NameInRange(int number, int count, int resourceBase) {
+    if (number < 1 || number > count)
+        return kNoText;
+    return TextOfResource(resourceBase + number);
+}
+
+// "<name> <number>" or "<name> <a>:<b>".
+std::wstring NameAndNumbers(const std::wstring& name, int first) { return name + L' ' + StudyNumberText(first); }
+
+std::wstring NameAndNumbers(const std::wstring& name, int first, int second) {
+    return NameAndNumbers(name, first) + L':' + StudyNumberText(second);
+}
+
+// The two halves of a split seder: "a9" and "b9", or the numeral followed by 1 and 2.
+std::wstring SplitSeder(int shown, bool secondHalf) {
+    if (IsHebrewInterface())
+        return StudyNumberText(shown) + (secondHalf ? L'2' : L'1');
+    return (secondHalf ? L"b" : L"a") + std::to_wstring(shown);
+}
+
+} // namespace
+
+const std::wstring& DafTractateName(int tractate) { return NameInRange(tractate, 37, 500); }
+const std::wstring& YerushalmiTractateName(int tractate) { return NameInRange(tractate, 39, 537); }
+const std::wstring& MishnaTractateName(int tractate) { return NameInRange(tractate, 63, 576); }
+const std::wstring& HalachaBookName(int book) { return NameInRange(book, 2, 639); }
+const std::wstring& TanachBookName(int book) { return NameInRange(book, 20, 930); }
+
+std::wstring StudyNumberText(int n) { return IsHebrewInterface() ? HebrewNumeral(n, false) : std::to_wstring(n); }
+
+std::wstring DafYomiText(const DAF_YOMI& daf) {
+    const std::wstring& name = DafTractateName(daf.tractate);
+    return name.empty() ? std::wstring() : NameAndNumbers(name, daf.page);
+}
+
+std::wstring YerushalmiYomiText(const YERUSHALMI_YOMI& page) {
+    const std::wstring& name = YerushalmiTractateName(page.tractate);
+    return name.empty() ? std::wstring() : NameAndNumbers(name, page.page);
+}
+
+std::wstring MishnaYomitText(const MISHNA_YOMIT& mishna) {
+    const std::wstring& name = MishnaTractateName(mishna.tractate);
+    return name.empty() ? std::wstring() : NameAndNumbers(name, mishna.chapter, mishna.mishna);
+}
+
+std::wstring HalachaYomitText(const HALACHA_YOMIT& halacha) {
+    const std::wstring& name = HalachaBookName(halacha.book);
+    return name.empty() ? std::wstring() : NameAndNumbers(name, halacha.siman, halacha.seif);
+}
+
+std::wstring TanachSederText(int book, int seder, int variant) {
+    if (seder == 0)
+        return {};
+    if (variant == 0 && book == 9) { // Tehillim: seder 9 covers the ninth and tenth
+        if (seder == 9)
+            return StudyNumberText(9) + L" & " + StudyNumberText(10);
+        if (seder > 9)
+            return StudyNumberText(seder + 1);
+    }
+    if ((variant == 4 || variant == 5) && book == 6) { // Yirmiyahu: seder 9 in two days
+        if (seder == 9 || seder == 10)
+            return SplitSeder(9, seder == 10);
+        if (seder > 10)
+            return StudyNumberText(seder - 1);
+    }
+    if (variant == 5 && book == 1) { // Yehoshua: seder 4 in two days
+        if (seder == 4 || seder == 5)
+            return SplitSeder(4, seder == 5);
+        if (seder > 5)
+            return StudyNumberText(seder - 1);
+    }
+    return StudyNumberText(seder);
+}
+
+std::wstring TanachYomiText(const TANACH_YOMI& tanach) {
+    const std::wstring& name = TanachBookName(tanach.book);
+    if (name.empty())
+        return {};
+    const std::wstring seder = TanachSederText(tanach.book, tanach.seder, tanach.variant);
+    if (seder.empty())
+        return name;
+    return name + L' ' + TextOfResource(kSederLabel) + L' ' + seder;
+}
+
+std::wstring LabelledStudyText(int labelResource, const std::wstring& text) {
+    if (text.empty())
+        return {};
+    return TextOfResource(labelResource) + L": " + text;
+}
+
+std::wstring StudyLine(StudyProgramme programme, std::int32_t jdn) {
+    switch (programme) {
+    case StudyProgramme::DafYomi: return LabelledStudyText(kDafYomiLabel, DafYomiText(DafYomi(jdn)));
+    case StudyProgramme::YerushalmiYomi:
+        return LabelledStudyText(kYerushalmiYomiLabel, YerushalmiYomiText(YerushalmiYomi(jdn)));
+    case StudyProgramme::MishnaYomit: return LabelledStudyText(kMishnaYomitLabel, MishnaYomitText(MishnaYomit(jdn)));
+    case StudyProgramme::HalachaYomit:
+        return LabelledStudyText(kHalachaYomitLabel, HalachaYomitText(HalachaYomit(jdn)));
+    case StudyProgramme::TanachYomi: return LabelledStudyText(kTanachYomiLabel, TanachYomiText(TanachYomi(jdn)));
+    }
+    return {};
+}
+
+} // namespace vessant
