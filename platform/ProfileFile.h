@@ -35,8 +35,10 @@ public:
     bool HasKey(std::wstring_view section, std::wstring_view key) const;
     bool HasSection(std::wstring_view section) const;
 
-    std::vector<std::wstring> SectionNames() const;                  // in file order
-    std::vector<std::wstring> KeyNames(std::wstring_view section) const; // in file order
+    // In file order. A name written twice is listed once: reads and writes reach only its
+    // first occurrence (the first section of that name, the first line of that key).
+    std::vector<std::wstring> SectionNames() const;
+    std::vector<std::wstring> KeyNames(std::wstring_view section) const;
 
     // Replaces the value in place, or appends the key at the end of its section, creating
     // the section at the end of the file. A line break in the value becomes a blank, so
@@ -44,6 +46,8 @@ public:
     void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value);
     void WriteInt(std::wstring_view section, std::wstring_view key, int value);
     void DeleteKey(std::wstring_view section, std::wstring_view key);
+    // Removes every section of that name, so rows written afterwards cannot mix with the
+    // stale rows of a repeated section.
     void DeleteSection(std::wstring_view section);
 
     // Writes the whole profile to path(): a new file beside the old one, renamed over it.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
@@ -24,8 +26,23 @@ void WriteBytes(const fs::path& file, std::string_view bytes) {
     std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// One folder per test process, removed when the tests end.
+const fs::path& TestRoot() {
+    static const fs::path root = fs::path(testing::TempDir()) / ("vessant_atomic_" + std::to_string(::getpid()));
+    return root;
+}
+
+class RemoveTestRoot : public testing::Environment {
+public:
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(TestRoot(), ignored);
+    }
+};
+[[maybe_unused]] testing::Environment* const kRemoveTestRoot = testing::AddGlobalTestEnvironment(new RemoveTestRoot);
+
 fs::path FreshFolder(const char* name) {
-    const fs::path folder = fs::path(testing::TempDir()) / "vessant_atomic" / name;
+    const fs::path folder = TestRoot() / name;
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -36,8 +38,23 @@ std::wstring Utf16Text(const fs::path& file) {
     return platform::WideFromUtf16Le(bytes.substr(std::min<std::size_t>(2, bytes.size())));
 }
 
+// One folder per test process, removed when the tests end.
+const fs::path& TestRoot() {
+    static const fs::path root = fs::path(testing::TempDir()) / ("vessant_settings_" + std::to_string(::getpid()));
+    return root;
+}
+
+class RemoveTestRoot : public testing::Environment {
+public:
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(TestRoot(), ignored);
+    }
+};
+[[maybe_unused]] testing::Environment* const kRemoveTestRoot = testing::AddGlobalTestEnvironment(new RemoveTestRoot);
+
 fs::path FreshFolder(const std::string& name) {
-    const fs::path folder = fs::path(testing::TempDir()) / "vessant_settings" / name;
+    const fs::path folder = TestRoot() / name;
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -231,6 +248,46 @@ TEST(OptionsStore, AFileWithoutByteOrderMarkIsConvertedAndKeptAsTxt) {
     ASSERT_FALSE(next.Load());
     EXPECT_EQ(ReadBytes(fs::path(ini) += ".txt"), "older copy");
     EXPECT_EQ(next.options().showNewFeatures, 0);
+}
+
+TEST(OptionsStore, ADamagedFileKeepsEveryReadableSettingAndLine) {
+    // Garbage between the settings, NUL characters, a last line cut off mid-character.
+    const std::string original = ReadBytes(fs::path(VESSANT_TEST_DATA) / "damaged_options.ini");
+    ASSERT_EQ(original.size() % 2, 1u);
+    COptionsStore store = StoreWithFile("damaged", &original);
+    ASSERT_FALSE(store.Load());
+    EXPECT_EQ(store.options().view, 3);
+    EXPECT_EQ(store.options().hoverOffset, -9);
+    EXPECT_EQ(store.options().fontSize, 1);
+    EXPECT_EQ(store.options().printLastView, 2);
+    ASSERT_FALSE(store.SaveAll());
+
+    // Every line that was read is still in the file, in its order, amid the new keys.
+    auto lines = [](std::wstring_view text) {
+        std::vector<std::wstring> out;
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const std::size_t end = std::min(text.find(L"\r\n", start), text.size());
+            out.emplace_back(text.substr(start, end - start));
+            start = end + 2;
+        }
+        return out;
+    };
+    const std::string before = platform::ProfileFile::FromBytes(original).Serialize();
+    const auto wanted = lines(platform::WideFromUtf16Le(before.substr(2)));
+    const auto saved = lines(Utf16Text(store.options().iniPath));
+    std::size_t found = 0;
+    for (const auto& line : saved)
+        if (found < wanted.size() && line == wanted[found])
+            ++found;
+    EXPECT_EQ(found, wanted.size());
+    EXPECT_GE(wanted.size(), 11u);
+
+    COptionsStore next;
+    next.SetDataFolder(store.options().dataFolder);
+    ASSERT_FALSE(next.Load());
+    EXPECT_EQ(next.options().hoverOffset, -9);
+    EXPECT_EQ(next.options().printLastView, 2);
 }
 
 TEST(OptionsStore, AFailedConversionLeavesTheOldFileAsItWas) {
