@@ -87,7 +87,7 @@ int GregorianMonthLength(int year, int month) {
 // Clamps, pulls a day the transition skipped back to the last Julian day, and sets the
 // displayed civil date.
 void SetSteppedCivilDate(DATE_STRUCT& date, int year, int month, int day) {
-    if (year <= 0)
+    if (year <= 0 || month < 1 || month > 12)
         return;
     const int length = GregorianMonthLength(year, month);
     if (day > length)
@@ -161,6 +161,8 @@ void AddDays(DATE_STRUCT& date, int days) {
 void StepHebrewMonth(DATE_STRUCT& date, int direction) {
     int year = date.hebYear;
     int month = date.hebMonth;
+    if (month < 1 || month > 14)
+        return; // a record left unset by a failed setter
     if (direction > 0) {
         if (month == kShevat)
             month = date.hebMonthLength[kAdarI - 1] > 0 ? kAdarI : kAdar;
@@ -195,10 +197,11 @@ void StepHebrewMonth(DATE_STRUCT& date, int direction) {
 }
 
 void AddHebrewYears(DATE_STRUCT& date, int years) {
-    if (static_cast<std::int64_t>(date.civYear) + years <= 0 ||
-        static_cast<std::int64_t>(date.hebYear) + years < kFirstSteppedHebrewYear)
+    const std::int64_t target = static_cast<std::int64_t>(date.hebYear) + years;
+    if (static_cast<std::int64_t>(date.civYear) + years <= 0 || target < kFirstSteppedHebrewYear ||
+        target > std::numeric_limits<std::int32_t>::max() || date.hebMonth < 1 || date.hebMonth > 14)
         return;
-    const int year = date.hebYear + years;
+    const int year = static_cast<int>(target);
     LoadHebrewYear(date, year);
     const bool leap = date.hebMonthLength[kAdarI - 1] > 0;
     int month = date.hebMonth;

@@ -30,8 +30,8 @@ MOLAD MoladOfMonth(int hebrewYear, int month) {
     const int Y = hebrewYear;
     const int c = (Y - 1) / 19; // completed cycles
     int k = Y % 19;
-    if (k == 0)
-        k = 19;
+    if (k <= 0)
+        k += 19; // 0 is the cycle's last year; a year before 1 stays inside the table
     const int A = kCycleRows[k - 1].common;
     const int B = kCycleRows[k - 1].leap;
 

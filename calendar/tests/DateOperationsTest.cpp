@@ -1,5 +1,6 @@
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"
+#include "calendar/Molad.h"
 #include "platform/Clock.h"
 
 #include <gtest/gtest.h>
@@ -367,6 +368,29 @@ TEST(DateRecord, WhichYearTheLengthsDescribe) {
     EXPECT_EQ(hebrew.civYear, 2024);
     EXPECT_EQ(hebrew.civMonthLength[1], 29);
     EXPECT_EQ(CivilMonthLength(hebrew, 2), 29);
+}
+
+// A record left unset (or partly set by a failed setter) is not stepped out of bounds.
+TEST(DateRecord, SteppingAnUnsetRecordChangesNothing) {
+    DATE_STRUCT date = Record();
+    EXPECT_FALSE(SetHebrewDate(date, 5784, 0, 1));
+    const DATE_STRUCT before = date;
+    StepHebrewMonth(date, -1);
+    StepHebrewMonth(date, 1);
+    AddHebrewYears(date, 1);
+    EXPECT_EQ(std::memcmp(&date, &before, sizeof date), 0);
+
+    DATE_STRUCT civil = Record();
+    civil.dayNumber = 2460204;
+    civil.civYear = 2023; // civil month 0: nothing to step from
+    StepCivilMonth(civil, 1);
+    AddCivilYears(civil, 1);
+    EXPECT_EQ(civil.dayNumber, 2460204);
+
+    DATE_STRUCT far = Hebrew(5784, kNisan, 1);
+    AddHebrewYears(far, 2147483647);
+    EXPECT_TRUE(IsHebrew(far, {5784, kNisan, 1}));
+    EXPECT_GE(MoladOfMonth(-5, kTishrei).hour, 0); // no read outside the cycle table
 }
 
 TEST(DateRecord, TodayComesFromTheClock) {
