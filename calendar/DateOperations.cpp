@@ -70,7 +70,8 @@ bool SetCivilFields(DATE_STRUCT& date, int year, int month, int day, bool julian
     return true;
 }
 
-// Month lengths of a Hebrew year into the record (the date fields are not touched).
+// Month lengths of a Hebrew year into the record. The civil fields receive 1 Tishrei of
+// that year; callers set the target date right after.
 void LoadHebrewYear(DATE_STRUCT& date, int hebrewYear) {
     HebrewToCivil(hebrewYear, kTishrei, 1, date);
 }
