@@ -297,7 +297,10 @@ ProfileFile ProfileFile::Open(const std::filesystem::path& file) {
         profile.impl().path = file;
         return profile;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    if (const auto size = std::filesystem::file_size(file, error); !error)
+        bytes.reserve(static_cast<std::size_t>(size));
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     ProfileFile profile = FromBytes(bytes, file);
     profile.impl().existed = true;
     return profile;
