@@ -38,6 +38,8 @@ TEST(Solar, PositionOfTheSunAtTheEpoch) {
     EXPECT_NEAR(sun.r, 0.9833, 0.0005);
     EXPECT_NEAR(sun.declination, -23.0, 0.2);
     EXPECT_NEAR(SunEclipticPosition(1.5).longitude, 280.4, 0.3);
+    // At the June solstice the true longitude is reduced below 360 once: about 90.
+    EXPECT_NEAR(SunEclipticPosition(172.5).longitude, 90.0, 1.0);
     EXPECT_NEAR(SiderealTimeAtZeroUT(1.5), Normalize360(818.9874 + 0.985647352 * 1.5), 1e-12);
     EXPECT_GE(SiderealTimeAtZeroUT(-1e5), 0.0);
     EXPECT_LT(SiderealTimeAtZeroUT(-1e5), 360.0);
