@@ -13,11 +13,25 @@ std::int32_t HebrewNewYearDay(std::int32_t hebrewYear) {
 }
 
 std::int32_t HebrewYearOfDay(std::int32_t jdn) {
-    // Tishrei falls in September or October: the year is the civil year + 3761 from then
-    // on, + 3760 before.
-    const CIVIL_DATE civil = DayNumberToCivil(jdn, false);
-    const std::int32_t later = civil.year + 3761;
-    return jdn >= HebrewNewYearDay(later) ? later : later - 1;
+    // Tishrei falls in September or October for many millennia: the year is then the civil
+    // year + 3761 from 1 Tishrei on and + 3760 before it, which one new-year day settles.
+    // Over longer spans the calendar drifts against the civil year, and the guess is moved
+    // a year at a time; a year has at least 353 days, so most days need no second look.
+    std::int32_t year = DayNumberToCivil(jdn, false).year + 3761;
+    std::int32_t newYear = HebrewNewYearDay(year);
+    while (jdn < newYear) {
+        if (jdn >= newYear - 353)
+            return year - 1;
+        newYear = HebrewNewYearDay(--year);
+    }
+    while (jdn >= newYear + 353) {
+        const std::int32_t next = HebrewNewYearDay(year + 1);
+        if (jdn < next)
+            return year;
+        ++year;
+        newYear = next;
+    }
+    return year;
 }
 
 HEBREW_YEAR_FRAME HebrewYearFrame(std::int32_t hebrewYear) {

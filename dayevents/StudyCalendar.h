@@ -1,17 +1,18 @@
 #pragma once
 // The Hebrew-calendar facts the study cycles ask for, taken from the calendar core in the
 // cheapest form a per-day computation needs: the day number of a Hebrew date and the
-// Hebrew year of a day number. Nothing here allocates. Meant for Hebrew years from 3762
-// (Gregorian year 1) on.
+// Hebrew year of a day number. Nothing here allocates.
 
 #include <array>
 #include <cstdint>
 
 namespace vessant {
 
-// The last day the calendar-bound cycles (Yerushalmi, Tanach) are worked out for: far
-// beyond any date the program shows, and well inside the range where the calendar's
+// The days the calendar-bound cycles (Yerushalmi, Tanach) are worked out for: from
+// 1 Tishrei 3762 (6 September of year 1), where the calendar's reach begins, to a day far
+// beyond any date the program shows and well inside the range where the calendar's
 // 32-bit arithmetic stays exact (about day number 530 000 000).
+inline constexpr std::int32_t kStudyCalendarFirstDay = 1721674;
 inline constexpr std::int32_t kStudyCalendarLastDay = 100000000;
 
 // 1 Sunday ... 7 Shabbat, for day numbers from 7 on.

@@ -75,6 +75,8 @@ CYCLE CycleOf(std::int32_t jdn) {
 } // namespace
 
 std::int32_t YerushalmiSkips(std::int32_t from, std::int32_t to) {
+    from = std::max(from, kStudyCalendarFirstDay);
+    to = std::min(to, kStudyCalendarLastDay + 1);
     if (to <= from)
         return 0;
     std::int32_t count = 0;
@@ -95,7 +97,9 @@ std::int32_t YerushalmiSkips(std::int32_t from, std::int32_t to) {
     return count;
 }
 
-bool IsYerushalmiSkipDay(std::int32_t jdn) { return YerushalmiSkips(jdn, jdn + 1) > 0; }
+bool IsYerushalmiSkipDay(std::int32_t jdn) {
+    return jdn >= kStudyCalendarFirstDay && jdn <= kStudyCalendarLastDay && YerushalmiSkips(jdn, jdn + 1) > 0;
+}
 
 std::int32_t YerushalmiCycleStart(std::int32_t jdn) { return CycleOf(jdn).start; }
 

@@ -20,11 +20,12 @@ inline constexpr std::int32_t kYerushalmiYomiFirstDay = 2444272;
 // True on Yom Kippur and on the observed Tisha B'Av.
 bool IsYerushalmiSkipDay(std::int32_t jdn);
 
-// The number of skip days d with from <= d < to (0 when to <= from).
+// The number of skip days d with from <= d < to (0 when to <= from), counted over the
+// days from kStudyCalendarFirstDay to kStudyCalendarLastDay (StudyCalendar.h).
 std::int32_t YerushalmiSkips(std::int32_t from, std::int32_t to);
 
 // Day number of the first day of the cycle that a day falls in; for days before the
-// first cycle, kYerushalmiYomiFirstDay.
+// first cycle, kYerushalmiYomiFirstDay; days after kStudyCalendarLastDay count as that day.
 std::int32_t YerushalmiCycleStart(std::int32_t jdn);
 
 // Cycle 1, 2, ... and page index [0, 1553] of a study day; nothing before the first
