@@ -39,7 +39,7 @@ LOCATION_LOAD_FLAGS FreshFile() {
 
 std::wstring DefaultCity(const LOCATION_LIST& list) { return DefaultLocation(list).city; }
 
-class TempFolder : public testing::Test {
+class LocationFiles : public testing::Test {
 protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
@@ -230,7 +230,7 @@ TEST(LoadLocations, LongRowsAreReadWhole) {
     EXPECT_EQ(loc.diaspora, 0);
 }
 
-TEST_F(TempFolder, MoreThanAHundredRowsSurviveSaveAndLoad) {
+TEST_F(LocationFiles, MoreThanAHundredRowsSurviveSaveAndLoad) {
     LOCATION_LIST list;
     for (int i = 0; i < 150; ++i) {
         LOC_STRUCT loc = ParseLocationRow(kBuiltinRow1).location;
@@ -275,7 +275,7 @@ TEST(SaveLocations, RewritesTheWholeSectionAndNothingElse) {
 }
 
 // A save that cannot write is reported, and the file that was there stays as it was.
-TEST_F(TempFolder, FailedSaveIsReportedAndKeepsThePreviousFile) {
+TEST_F(LocationFiles, FailedSaveIsReportedAndKeepsThePreviousFile) {
     const fs::path path = folder_ / "options.ini";
     LOCATION_LIST list;
     LoadLocations(list, ProfileFile(), {});
