@@ -27,8 +27,8 @@ constexpr HOLIDAY_RULE kRules[] = {
     {Tishrei, 15, 15, Diaspora, Always, 10, Same, 1},     // Succot 1
     {Tishrei, 16, 16, Israel, Always, 12, Same, 4},       // Chol Hamoed 1
     {Tishrei, 16, 16, Diaspora, Always, 11, Same, 1},     // Succot 2
-    {Tishrei, 17, 20, Israel, Always, 13, Rising, 4},       // Chol Hamoed 2-5
-    {Tishrei, 17, 20, Diaspora, Always, 12, Rising, 4},     // Chol Hamoed 1-4
+    {Tishrei, 17, 20, Israel, Always, 13, Rising, 4},     // Chol Hamoed 2-5
+    {Tishrei, 17, 20, Diaspora, Always, 12, Rising, 4},   // Chol Hamoed 1-4
     {Tishrei, 21, 21, Both, Always, 17, Same, 4},         // Hoshanah Rabah
     {Tishrei, 22, 22, Israel, Always, 18, Same, 1},       // Shmini Atzeret (with Simchat Torah)
     {Tishrei, 22, 22, Diaspora, Always, 20, Same, 1},     // Shmini Atzeret
@@ -39,9 +39,9 @@ constexpr HOLIDAY_RULE kRules[] = {
     {Cheshvan, 18, 18, Israel, NotShabbat, 28, Same, 0},  // prayer for drought
     {Cheshvan, 19, 19, Israel, Sunday, 28, Same, 0},      // prayer for drought, after Shabbat
     {Cheshvan, 29, 29, Both, Always, 95, Same, 0},        // Sigd
-    {Kislev, 25, 30, Both, Always, 29, Rising, 0},          // Chanukah 1-6
-    {Tevet, 1, 2, Both, KislevOf30, 35, Rising, 0},         // Chanukah 7-8
-    {Tevet, 1, 3, Both, KislevOf29, 34, Rising, 0},         // Chanukah 6-8
+    {Kislev, 25, 30, Both, Always, 29, Rising, 0},        // Chanukah 1-6
+    {Tevet, 1, 2, Both, KislevOf30, 35, Rising, 0},       // Chanukah 7-8
+    {Tevet, 1, 3, Both, KislevOf29, 34, Rising, 0},       // Chanukah 6-8
     {Tevet, 10, 10, Both, Always, 37, Same, 3},           // Fast of Tevet
     {Shevat, 15, 15, Both, Always, 38, Same, 0},          // Tu B'Shevat
     {AdarI, 14, 14, Both, Always, 39, Same, 0},           // Purim Katan
@@ -61,8 +61,8 @@ constexpr HOLIDAY_RULE kRules[] = {
     {Nisan, 15, 15, Diaspora, Always, 53, Same, 1},       // Pesach 1
     {Nisan, 16, 16, Israel, Always, 55, Same, 4},         // Chol Hamoed 1
     {Nisan, 16, 16, Diaspora, Always, 54, Same, 1},       // Pesach 2
-    {Nisan, 17, 20, Israel, Always, 56, Rising, 4},         // Chol Hamoed 2-5
-    {Nisan, 17, 20, Diaspora, Always, 55, Rising, 4},       // Chol Hamoed 1-4
+    {Nisan, 17, 20, Israel, Always, 56, Rising, 4},       // Chol Hamoed 2-5
+    {Nisan, 17, 20, Diaspora, Always, 55, Rising, 4},     // Chol Hamoed 1-4
     {Nisan, 21, 21, Israel, Always, 60, Same, 1},         // Shvii Pesach
     {Nisan, 21, 21, Diaspora, Always, 62, Same, 1},       // Shvii shel Pesach
     {Nisan, 22, 22, Israel, Always, 61, Same, 5},         // Isru Chag

@@ -3,6 +3,8 @@
 #include "CalendarFacts.h"
 #include "HebrewMonths.h"
 
+#include <iterator>
+
 namespace vessant {
 namespace {
 
@@ -29,6 +31,14 @@ constexpr YEAR_TYPE_ROW kYearTypes[] = {
     {13, 226, {0, 0, 0, 1, 0}}, // Shabbat,  deficient, Pesach Tuesday (leap)
     {14, 436, {0, 0, 0, 1, 2}}, // Shabbat,  complete,  Pesach Thursday (leap)
 };
+
+constexpr bool NumberedInOrder() {
+    for (std::size_t i = 0; i < std::size(kYearTypes); ++i)
+        if (kYearTypes[i].type != static_cast<int>(i) + 1)
+            return false;
+    return std::size(kYearTypes) == 14;
+}
+static_assert(NumberedInOrder(), "YearTypeFlagSet finds a type's row by its number");
 
 } // namespace
 
