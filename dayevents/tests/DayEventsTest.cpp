@@ -1,6 +1,7 @@
 #include "DayEventsTestDates.h"
 
 #include "calendar/HebrewCalendar.h"
+#include "calendar/HebrewNumeral.h"
 #include "dayevents/HebrewMonths.h"
 #include "dayevents/IsraeliDays.h"
 #include "text/Language.h"
@@ -365,4 +366,8 @@ TEST(DayEventTexts, FromTheStringTable) {
     EXPECT_EQ(DayEventText(0), L"");
     EXPECT_EQ(DayEventText(96), L"");
     EXPECT_EQ(OmerText(12), L"Day 12 of the Omer");
+    const auto saved = LanguageState().loadedLanguage;
+    LanguageState().loadedLanguage = kLanguageHebrew;
+    EXPECT_EQ(OmerText(12), L"Day " + HebrewNumeral(12) + L" of the Omer");
+    LanguageState().loadedLanguage = saved;
 }
