@@ -6,26 +6,9 @@
 
 #include "calendar/HebrewCalendar.h"
 
+#include "testsupport/AllocationCounter.h"
+
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<bool> g_counting{false};
-std::atomic<int> g_allocations{0};
-} // namespace
-
-void* operator new(std::size_t size) {
-    if (g_counting.load(std::memory_order_relaxed))
-        g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace vessant {
 namespace {
@@ -44,8 +27,7 @@ TEST(Allocation, ComputingZmanimAllocatesNothing) {
     ZMANIM_TABLE table;
     SetupZmanimTable(table, -74.0, 40.72, -50, 25);
 
-    g_allocations = 0;
-    g_counting = true;
+    const testsupport::AllocationCounter allocations;
     int minutes = 0;
     // 2010 takes Israel's daylight saving through the Hebrew calendar.
     for (std::int32_t jd = CivilToDayNumber(2010, 1, 1, false); jd < CivilToDayNumber(2011, 1, 1, false); jd += 5) {
@@ -58,8 +40,7 @@ TEST(Allocation, ComputingZmanimAllocatesNothing) {
         ComputeZmanimTable(table, jd);
         minutes += DstStatus(15, jd) + DstStatus(3, jd);
     }
-    g_counting = false;
-    EXPECT_EQ(g_allocations.load(), 0);
+    EXPECT_EQ(allocations.count(), 0);
     EXPECT_GT(minutes, 0);
 }
 
