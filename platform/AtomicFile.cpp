@@ -73,9 +73,9 @@ std::error_code WriteFileAtomically(const std::filesystem::path& target, std::st
         folder = ".";
 
     // A hidden name beside the target, so the rename stays within one file system.
-    std::string name(".");
-    name.append(real.filename().string()).append(".XXXXXX");
-    std::string temporary = (folder / name).string();
+    std::string temporary = (folder / real.filename()).string();
+    temporary.insert(temporary.size() - real.filename().string().size(), 1, '.');
+    temporary += ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return LastError();
