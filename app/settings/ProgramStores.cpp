@@ -1,0 +1,53 @@
+#include "ProgramStores.h"
+
+#include "locations/LocationList.h"
+#include "userdata/EventList.h"
+#include "userdata/Reminders.h"
+#include "zmanim/ShitotStore.h"
+
+namespace vessant {
+
+LocationSectionHooks ProgramLocationHooks() {
+    LocationSectionHooks hooks;
+    hooks.read = [](const platform::ProfileFile& profile, OPTIONS_STRUCT& options) {
+        LOCATION_LIST& list = ProgramLocations();
+        LoadLocations(list, profile, {options.oldLocationRows != 0, options.freshFile != 0, {}});
+        options.locationRowsRead = list.rowsRead;
+        options.defaultLocation = list.defaultIndex;
+    };
+    hooks.write = [](platform::ProfileFile& profile, const OPTIONS_STRUCT& options) {
+        LOCATION_LIST& list = ProgramLocations();
+        if (options.defaultLocation >= 0 &&
+            options.defaultLocation < static_cast<std::int32_t>(list.locations.size()))
+            list.defaultIndex = options.defaultLocation;
+        SaveLocations(list, profile);
+    };
+    return hooks;
+}
+
+STORE_LOAD_RESULT LoadProgramStores(const std::filesystem::path& dataFolder, bool saveOptions) {
+    STORE_LOAD_RESULT result;
+
+    SetShitotFolder(dataFolder);
+    LoadShitot();
+    // A custom shita still named by a location cannot be deleted.
+    ProgramShitot().SetShitaInUseQuery(
+        [](std::int32_t id) { return LocationListUsesShita(ProgramLocations(), id); });
+
+    COptionsStore& store = OptionsStore();
+    store.SetDataFolder(dataFolder);
+    store.ReadProgramVersion();
+    store.SetLocationSection(ProgramLocationHooks());
+    result.options = store.Load();
+    if (saveOptions && !result.options)
+        result.options = store.SaveAll();
+
+    SetEventsFolder(dataFolder);
+    result.events = LoadUserEvents();
+
+    SetRemindersFolder(dataFolder);
+    LoadReminders();
+    return result;
+}
+
+} // namespace vessant

@@ -1,0 +1,85 @@
+#include "app/settings/ProgramStores.h"
+
+#include "locations/LocationList.h"
+#include "platform/TextCodec.h"
+#include "text/Language.h"
+#include "zmanim/ShitotStore.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace vessant;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path FreshFolder(const std::string& name) {
+    const fs::path folder =
+        fs::path(testing::TempDir()) / ("vessant_stores_" + std::to_string(::getpid())) / name;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+std::wstring Utf16Text(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return bytes.size() < 2 ? std::wstring() : platform::WideFromUtf16Le(bytes.substr(2));
+}
+
+void WriteUtf16(const fs::path& file, std::wstring_view text) {
+    const std::string bytes = "\xFF\xFE" + platform::Utf16LeFromWide(text);
+    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+} // namespace
+
+TEST(ProgramStores, FreshStartWritesTheTwoBuiltInLocations) {
+    LoadLanguage(kLanguageEnglish);
+    const fs::path folder = FreshFolder("fresh");
+    const STORE_LOAD_RESULT result = LoadProgramStores(folder, true);
+    EXPECT_FALSE(result.options);
+    EXPECT_FALSE(result.events);
+
+    const std::wstring text = Utf16Text(folder / "options.ini");
+    EXPECT_NE(text.find(L"[locations]\r\n0=Jerusalem\tIsrael\t"), std::wstring::npos) << platform::Utf8FromWide(text);
+    EXPECT_NE(text.find(L"\r\n1=Pittsburgh\tPA\t"), std::wstring::npos);
+    EXPECT_TRUE(OptionsStore().options().showNewFeatures);
+    ASSERT_EQ(ProgramLocations().locations.size(), 2u);
+
+    // The next start reads the rows it wrote and has nothing new to show.
+    LoadProgramStores(folder, true);
+    EXPECT_FALSE(OptionsStore().options().showNewFeatures);
+    EXPECT_EQ(ProgramLocations().locations.size(), 2u);
+    EXPECT_EQ(DefaultLocation(ProgramLocations()).city, L"Jerusalem");
+}
+
+TEST(ProgramStores, LocationsKeepTheirCustomShitaAndTheDefaultMarker) {
+    const fs::path folder = FreshFolder("custom");
+    WriteUtf16(folder / "shitot.ini",
+               L"[My Rav]\r\nid=100\r\n");
+    WriteUtf16(folder / "options.ini",
+               L"[Version]\r\nINI=0.0.0.0\r\nProgram=3.2.46.29\r\n"
+               L"[locations]\r\n"
+               L"0=Jerusalem\tIsrael\t35\t14\t1\t31\t46\t1\t18\t15\t0\t1\t6\t\t\r\n"
+               L"1=Lakewood\tNJ\t74\t13\t2\t40\t6\t1\t10\t25\t1\t100\t2\t\tdefault\r\n"
+               L"2=Pittsburgh\tPA\t80\t0\t2\t40\t26\t1\t10\t25\t1\t3\t2\t\t\r\n");
+    LoadProgramStores(folder, false);
+    ASSERT_EQ(ProgramLocations().locations.size(), 3u);
+    const LOC_STRUCT& chosen = DefaultLocation(ProgramLocations());
+    EXPECT_EQ(chosen.city, L"Lakewood");
+    EXPECT_EQ(chosen.shita, 100);
+    // A location still names the custom shita, so the store refuses to delete it.
+    EXPECT_TRUE(LocationListUsesShita(ProgramLocations(), 100));
+}
+
+TEST(ProgramStores, ReadingOnlyLeavesTheFolderUntouched) {
+    const fs::path folder = FreshFolder("readonly");
+    LoadProgramStores(folder, false);
+    EXPECT_TRUE(fs::is_empty(folder));
+}
