@@ -7,26 +7,9 @@
 #include "dayevents/WeeklyPortion.h"
 #include "dayevents/YearType.h"
 
+#include "testsupport/AllocationCounter.h"
+
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<bool> g_counting{false};
-std::atomic<int> g_allocations{0};
-} // namespace
-
-void* operator new(std::size_t size) {
-    if (g_counting.load(std::memory_order_relaxed))
-        g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 using namespace vessant;
 
@@ -38,8 +21,7 @@ TEST(DayEventsAllocation, EveryDayOfTwoYearsAllocatesNothing) {
     HAFTARAH_LIST morning, afternoon;
     int portions = 0;
     int references = 0;
-    g_allocations = 0;
-    g_counting = true;
+    const testsupport::AllocationCounter allocations;
     while (date.hebYear <= 5785) {
         for (const bool diaspora : {false, true}) {
             BuildDayEvents(list, date, diaspora);
@@ -57,8 +39,7 @@ TEST(DayEventsAllocation, EveryDayOfTwoYearsAllocatesNothing) {
     for (const std::int32_t code : kYearDetailsHolidayCodes)
         references += HolidayDate(5785, code) > 0 ? 1 : 0;
     references += YearType(5785);
-    g_counting = false;
-    EXPECT_EQ(g_allocations.load(), 0);
+    EXPECT_EQ(allocations.count(), 0);
     EXPECT_GT(portions, 180);
     EXPECT_GT(references, 150);
 }
