@@ -1,0 +1,539 @@
+#include "app/ui/MainFrame.h"
+
+#include "app/ui/ChildView.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/Icons.h"
+#include "app/ui/Messages.h"
+#include "app/ui/StatusTexts.h"
+#include "app/ui/UiText.h"
+#include "calendar/CalendarTexts.h"
+#include "calendar/ClockText.h"
+#include "calendar/HebrewNumeral.h"
+#include "locations/LocationCoordinates.h"
+#include "platform/AtomicFile.h"
+#include "platform/Folders.h"
+#include "text/Language.h"
+#include "text/TextTable.h"
+#include "userdata/Reminders.h"
+#include "zmanim/Zmanim.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QScreen>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace vessant::ui {
+namespace {
+
+constexpr int kMinuteTimerMs = 61000;
+
+QSize ScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(COptionsStore& store, LOCATION_LIST& locations, QWidget* parent)
+    : QMainWindow(parent), store_(store), options_(store.options()), locations_(locations) {
+    setObjectName(QStringLiteral("mainFrame"));
+    // Creating the view loads the interface language and the text table.
+    const int loaded = LoadLanguage(options_.language);
+    setWindowTitle(Q(MainWindowCaption(loaded)));
+    setWindowIcon(ProgramIcon());
+    if (IsHebrewInterface())
+        setLayoutDirection(Qt::RightToLeft);
+
+    view_ = new CChildView(options_, DefaultLocation(locations_), this);
+    view_->setLayoutDirection(Qt::LeftToRight);
+    setCentralWidget(view_);
+
+    BuildActions();
+    BuildMenuBar();
+    BuildToolBar();
+    BuildStatusBar();
+
+    // The window's edges move in steps of 7 pixels, so the seven columns share the width.
+    setSizeIncrement(7, 7);
+    const QSize screen = ScreenSize();
+    setMinimumSize(screen.width() <= 1000 ? 600 : 800, screen.height() <= 700 ? 400 : 600);
+
+    connect(view_, &CChildView::SelectionChanged, this, [this](bool) {
+        UpdateDatePanes();
+        UpdateLocationPanes();
+    });
+    connect(view_, &CChildView::HoverChanged, this, [this](int) { UpdateDatePanes(); });
+    connect(view_, &CChildView::ModeChanged, this, [this](int) { UpdateModeActions(); });
+
+    tray_ = new QSystemTrayIcon(ProgramIcon(), this);
+    auto* trayMenu = new QMenu(this);
+    trayMenu->addAction(UiText(20022), this, [this] { RunCommand(kCmdHelp); });
+    trayMenu->addAction(UiText(20002), this, [this] { RunCommand(kCmdExit); });
+    tray_->setContextMenu(trayMenu);
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            RestoreFromTray();
+    });
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(kMinuteTimerMs);
+    connect(timer_, &QTimer::timeout, this, &CMainFrame::OnTimer);
+    timer_->start();
+
+    UpdateModeActions();
+    UpdateDatePanes();
+    UpdateLocationPanes();
+    UpdateTray();
+
+    // The docking layout of the last run.
+    QFile state(QString::fromStdWString(BarStateFile().wstring()));
+    if (state.open(QIODevice::ReadOnly))
+        restoreState(state.readAll());
+}
+
+CMainFrame::~CMainFrame() = default;
+
+std::filesystem::path CMainFrame::BarStateFile() const {
+    return options_.dataFolder / "Vessant3-BarState";
+}
+
+QLabel* CMainFrame::Pane(int id) const {
+    auto it = panes_.find(id);
+    return it == panes_.end() ? nullptr : it->second;
+}
+
+QAction* CMainFrame::Action(int command) const {
+    auto it = actions_.find(command);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::BuildActions() {
+    auto add = [this](int command, const QString& text, int image) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QStringLiteral("command%1").arg(command));
+        if (image >= 0)
+            action->setIcon(ToolbarImage(image));
+        const QString prompt = CommandPrompt(command);
+        if (!prompt.isEmpty() && !UiText(command).isEmpty()) {
+            action->setStatusTip(prompt);
+            action->setToolTip(CommandTip(command));
+        }
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+        actions_[command] = action;
+        return action;
+    };
+    add(kCmdFile, UiText(760), 10);
+    add(kCmdToday, UiText(762), 0);
+    add(kCmdCivil, UiText(763), 1);
+    add(kCmdHebrew, UiText(764), 2);
+    add(kCmdLocation, UiText(767), 3);
+    add(kCmdHelp, UiText(769), 7);
+    add(kCmdHelpTopics, UiText(20018), -1);
+    add(kCmdAcknowledgments, UiText(20019), -1);
+    add(kCmdDisclaimer, UiText(20020), -1);
+    add(kCmdDonations, UiText(20021), -1);
+    add(kCmdAbout, UiText(20013), -1);
+    add(kCmdExit, UiText(20002), -1);
+    add(kCmdViewHebrew, UiText(20004), -1);
+    add(kCmdViewCivil, UiText(20005), -1);
+    for (int command : {kCmdViewHover, kCmdViewMenu, kCmdViewToolbar})
+        add(command, UiText(command), -1)->setCheckable(true);
+    Action(kCmdViewHover)->setChecked(options_.hoverEnabled != 0);
+    Action(kCmdViewMenu)->setChecked(options_.menuEnabled != 0);
+    Action(kCmdViewToolbar)->setChecked(options_.toolbarEnabled != 0);
+    // Keys of the frame that reach it from anywhere in the window.
+    Action(kCmdExit)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+}
+
+void CMainFrame::BuildMenuBar() {
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    QMenu* file = bar->addMenu(UiText(20000));
+    file->addAction(Action(kCmdExit));
+    QMenu* view = bar->addMenu(UiText(20003));
+    view->addAction(Action(kCmdViewHebrew));
+    view->addAction(Action(kCmdViewCivil));
+    view->addSeparator();
+    view->addAction(Action(kCmdViewHover));
+    view->addAction(Action(kCmdViewMenu));
+    view->addAction(Action(kCmdViewToolbar));
+    QMenu* help = bar->addMenu(UiText(20012));
+    help->addAction(Action(kCmdAbout));
+    bar->setVisible(options_.menuEnabled != 0);
+}
+
+void CMainFrame::BuildToolBar() {
+    toolbar_ = addToolBar(UiText(20008));
+    toolbar_->setObjectName(QStringLiteral("toolbar"));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar_->setIconSize(QSize(24, 24));
+    toolbar_->setMovable(false);
+
+    // File: the whole button opens menu 170.
+    auto* fileMenu = new QMenu(this);
+    fileMenu->addAction(Action(kCmdExit));
+    auto* fileButton = new QToolButton(toolbar_);
+    fileButton->setDefaultAction(Action(kCmdFile));
+    fileButton->setMenu(fileMenu);
+    fileButton->setPopupMode(QToolButton::InstantPopup);
+    fileButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar_->addWidget(fileButton);
+    toolbar_->addSeparator();
+    toolbar_->addAction(Action(kCmdToday));
+    toolbar_->addSeparator();
+    toolbar_->addAction(Action(kCmdCivil));
+    toolbar_->addAction(Action(kCmdHebrew));
+    toolbar_->addSeparator();
+    toolbar_->addAction(Action(kCmdLocation));
+    // Help: the button starts the help, its arrow opens menu 171.
+    auto* helpMenu = new QMenu(this);
+    for (int command : {kCmdHelpTopics, kCmdAcknowledgments, kCmdDisclaimer, kCmdDonations, kCmdAbout})
+        helpMenu->addAction(Action(command));
+    auto* helpButton = new QToolButton(toolbar_);
+    helpButton->setDefaultAction(Action(kCmdHelp));
+    helpButton->setMenu(helpMenu);
+    helpButton->setPopupMode(QToolButton::MenuButtonPopup);
+    helpButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar_->addWidget(helpButton);
+    toolbar_->setVisible(options_.toolbarEnabled != 0);
+}
+
+void CMainFrame::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(15 * 3 / 4 + 1);
+    bar->setFont(font);
+    bar->showMessage(UiText(20023));
+    for (int id : {104, 105, 106, 107}) {
+        auto* pane = new QLabel(bar);
+        pane->setObjectName(QStringLiteral("pane%1").arg(id));
+        pane->setFont(font);
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        pane->setMinimumWidth(QFontMetrics(font).horizontalAdvance(UiText(id)) + 12);
+        bar->addPermanentWidget(pane);
+        panes_[id] = pane;
+    }
+}
+
+void CMainFrame::UpdateDatePanes() {
+    const CMonthScreen& table = view_->Table();
+    if (options_.hoverEnabled) {
+        const int hover = table.GetHover();
+        if (hover > 0) {
+            const DATE_STRUCT day = table.GetHoverDate();
+            Pane(104)->setText(HebrewPaneText(day, false));
+            Pane(105)->setText(CivilPaneText(day, false));
+        } else {
+            Pane(104)->setText(HebrewPaneText(table.Today(), true));
+            Pane(105)->setText(CivilPaneText(table.Today(), true));
+        }
+    } else {
+        Pane(104)->setText(HebrewPaneText(view_->Selected(), false));
+        Pane(105)->setText(CivilPaneText(view_->Selected(), false));
+    }
+}
+
+void CMainFrame::UpdateLocationPanes() {
+    Pane(106)->setText(LocationPaneText(view_->Location()));
+    Pane(107)->setText(ClockPaneText(view_->Location(), view_->Selected()));
+}
+
+void CMainFrame::UpdateModeActions() {
+    const bool hebrew = view_->Mode() == kModeHebrew;
+    Action(kCmdCivil)->setEnabled(hebrew);
+    Action(kCmdHebrew)->setEnabled(!hebrew);
+}
+
+void CMainFrame::RunCommand(int command) {
+    switch (command) {
+    case kCmdToday:
+        view_->GoToday();
+        break;
+    case kCmdCivil:
+    case kCmdViewCivil:
+        view_->SetMode(kModeCivil);
+        break;
+    case kCmdHebrew:
+    case kCmdViewHebrew:
+        view_->SetMode(kModeHebrew);
+        break;
+    case kCmdLocation: {
+        CQuickLocationDlg dialog(locations_, view_->Location(),
+                                 [this](int index) { SetCurrentLocation(index); }, this);
+        RunModal(dialog);
+        break;
+    }
+    case kCmdHelp:
+    case kCmdHelpTopics:
+        StartHelp();
+        break;
+    case kCmdAcknowledgments: {
+        CAcknowledgmentsDlg dialog(this);
+        RunModal(dialog);
+        break;
+    }
+    case kCmdDisclaimer: {
+        CDisclaimerDlg dialog(this);
+        RunModal(dialog);
+        break;
+    }
+    case kCmdDonations: {
+        CDonationDlg dialog(this);
+        RunModal(dialog);
+        break;
+    }
+    case kCmdAbout: {
+        CAboutDlg dialog(this);
+        RunModal(dialog);
+        break;
+    }
+    case kCmdBarMitzvah:
+        view_->JumpToMitzvah(13);
+        break;
+    case kCmdBatMitzvah:
+        view_->JumpToMitzvah(12);
+        break;
+    case kCmdExit:
+        exiting_ = true;
+        close();
+        break;
+    case kCmdViewHover:
+        options_.hoverEnabled = Action(command)->isChecked() ? 1 : 0;
+        if (!options_.hoverEnabled)
+            view_->Table().SetHover(0);
+        view_->update();
+        UpdateDatePanes();
+        SaveSettings();
+        break;
+    case kCmdViewMenu:
+        options_.menuEnabled = Action(command)->isChecked() ? 1 : 0;
+        menuBar()->setVisible(options_.menuEnabled != 0);
+        SaveSettings();
+        break;
+    case kCmdViewToolbar:
+        options_.toolbarEnabled = Action(command)->isChecked() ? 1 : 0;
+        toolbar_->setVisible(options_.toolbarEnabled != 0);
+        SaveSettings();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::SaveSettings() {
+    if (const std::error_code error = store_.SaveAll())
+        ReportSaveFailure(this, options_.iniPath, error);
+}
+
+void CMainFrame::SetCurrentLocation(int index) {
+    if (index < 0 || index >= static_cast<int>(locations_.locations.size()))
+        return;
+    const LOC_STRUCT& location = locations_.locations[static_cast<std::size_t>(index)];
+    view_->SetLocation(location);
+    UpdateLocationPanes();
+    UpdateTray();
+}
+
+void CMainFrame::StartHelp() {
+    if (help_ && help_->state() != QProcess::NotRunning)
+        return;
+    const std::filesystem::path program = platform::ProgramFolder() / "Vessant3Help";
+    delete help_;
+    help_ = new QProcess(this);
+    help_->setProgram(QString::fromStdWString(program.wstring()));
+    help_->start();
+    if (!help_->waitForStarted(3000)) {
+        delete help_;
+        help_ = nullptr;
+        ShowMessage(this, MessageKind::Warning, Q(Text(3)), UiText(20500));
+    }
+}
+
+QString CMainFrame::TodayText() const {
+    const DATE_STRUCT today = view_->Table().TodayAfterNightfall();
+    const QString month = Q(HebrewMonthName(today.hebMonth));
+    if (IsHebrewInterface())
+        return Q(HebrewNumeral(today.hebDay)) + QLatin1Char(' ') + month + QLatin1Char(' ') +
+               Q(HebrewNumeral(today.hebYear));
+    return QStringLiteral("%1 %2 %3").arg(today.hebDay).arg(month).arg(today.hebYear);
+}
+
+void CMainFrame::UpdateTray() {
+    const QString date = TodayText();
+    if (isMinimized())
+        setWindowTitle(date);
+    if (!tray_)
+        return;
+    const bool hebrew = IsHebrewInterface();
+    const LOCATION_COORDINATES where = LocationCoordinates(view_->Location());
+    const DATE_STRUCT today = view_->Table().TodayAfterNightfall();
+    ZMANIM_STRUCT zmanim;
+    SetupZmanim(zmanim, where.longitude, where.latitude, where.zoneOffsetTenths, where.shita, where.dstRule);
+    ComputeZmanim(zmanim, today.dayNumber);
+    const struct {
+        int label;
+        CLOCK_TIME time;
+    } lines[3] = {{138, GetHanetz(zmanim)}, {145, GetShkia(zmanim)}, {146, GetTzeit(zmanim)}};
+    QString tip = date;
+    for (const auto& line : lines) {
+        tip += QStringLiteral("\n\r");
+        if (hebrew)
+            tip += QChar(0x202E);
+        tip += Q(TextOfResource(line.label)) + QStringLiteral(": ");
+        if (hebrew)
+            tip += QChar(0x202A);
+        tip += Q(FormatClockTime(line.time.hour, line.time.minute, options_.clockFormat));
+    }
+    tray_->setToolTip(tip);
+    if (options_.systrayIcon == 1 || options_.systrayIcon == 2) {
+        if (today.hebDay != trayDay_) {
+            QString text = options_.systrayIcon == 2 ? Q(HebrewNumeral(today.hebDay))
+                                                     : QString::number(today.hebDay);
+            tray_->setIcon(DayOfMonthIcon(text, options_.systrayIcon,
+                                          static_cast<std::uint32_t>(options_.colorSystrayDate)));
+            trayDay_ = today.hebDay;
+        }
+    } else {
+        tray_->setIcon(ProgramIcon());
+        trayDay_ = 0;
+    }
+}
+
+void CMainFrame::OnTimer() {
+    view_->Tick();
+    UpdateDatePanes();
+    UpdateLocationPanes();
+    UpdateTray();
+}
+
+void CMainFrame::ShowAtStart() {
+    const QSize screen = ScreenSize();
+    const WINDOW_PLACEMENT placement =
+        store_.ReadWindowPlacement(kShowNormal, screen.width(), screen.height());
+    setGeometry(placement.left, placement.top, placement.right - placement.left,
+                placement.bottom - placement.top);
+    restoreMaximized_ = placement.showCommand == kShowMaximized ||
+                        (placement.flags & kPlacementRestoreToMaximized) != 0;
+    if (options_.minimizeStartup && options_.systrayMinimize && QSystemTrayIcon::isSystemTrayAvailable()) {
+        HideInTray();
+        return;
+    }
+    switch (placement.showCommand) {
+    case kShowMinimized: showMinimized(); break;
+    case kShowMaximized: showMaximized(); break;
+    default: show(); break;
+    }
+    UpdateDatePanes();
+    UpdateLocationPanes();
+}
+
+WINDOW_PLACEMENT CMainFrame::CurrentPlacement() const {
+    WINDOW_PLACEMENT placement;
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    placement.left = normal.left();
+    placement.top = normal.top();
+    placement.right = normal.left() + normal.width();
+    placement.bottom = normal.top() + normal.height();
+    placement.minimizedX = placement.minimizedY = -1;
+    placement.maximizedX = placement.maximizedY = -1;
+    if (isMinimized()) {
+        placement.showCommand = kShowMinimized;
+        if (restoreMaximized_)
+            placement.flags = kPlacementRestoreToMaximized;
+    } else if (isMaximized()) {
+        placement.showCommand = kShowMaximized;
+    } else {
+        placement.showCommand = kShowNormal;
+    }
+    return placement;
+}
+
+void CMainFrame::BringToFront() {
+    if (isHidden())
+        RestoreFromTray();
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::ReminderDue(int id) {
+    const _reminder* reminder = ProgramReminders().HandleDue(id);
+    if (!reminder)
+        return;
+    auto* window = new CReminderWindow(Q(reminder->msg), reminder->autoClose == 1, nullptr);
+    window->show();
+    window->raise();
+}
+
+void CMainFrame::HideInTray() {
+    hide();
+    tray_->show();
+    UpdateTray();
+}
+
+void CMainFrame::RestoreFromTray() {
+    if (restoreMaximized_)
+        showMaximized();
+    else
+        showNormal();
+    raise();
+    activateWindow();
+    if (tray_)
+        tray_->hide();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    if (isMaximized())
+        restoreMaximized_ = true;
+    else if (!isMinimized())
+        restoreMaximized_ = false;
+    if (isMinimized()) {
+        UpdateTray();
+        if (options_.systrayMinimize && (options_.minimize == 1 || options_.minimize == 3) &&
+            QSystemTrayIcon::isSystemTrayAvailable())
+            QTimer::singleShot(0, this, &CMainFrame::HideInTray);
+    } else {
+        setWindowTitle(Q(MainWindowCaption(LanguageState().loadedLanguage)));
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!exiting_ && options_.systrayMinimize && (options_.minimize == 2 || options_.minimize == 3) &&
+        QSystemTrayIcon::isSystemTrayAvailable()) {
+        event->ignore();
+        HideInTray();
+        return;
+    }
+    if (help_ && help_->state() != QProcess::NotRunning) {
+        help_->kill();
+        help_->waitForFinished(1000);
+    }
+    if (const std::error_code error = store_.SaveWindowPlacement(CurrentPlacement()))
+        ReportSaveFailure(this, options_.iniPath, error);
+    const QByteArray state = saveState();
+    if (const std::error_code error =
+            platform::WriteFileAtomically(BarStateFile(), std::string_view(state.constData(), static_cast<std::size_t>(state.size()))))
+        ReportSaveFailure(this, BarStateFile(), error);
+    if (tray_)
+        tray_->hide();
+    event->accept();
+}
+
+} // namespace vessant::ui
