@@ -1,0 +1,299 @@
+#include "cli/Commands.h"
+
+#include "app/settings/Version.h"
+#include "calendar/CalendarTexts.h"
+#include "calendar/DateOperations.h"
+#include "calendar/DateText.h"
+#include "calendar/HebrewCalendar.h"
+#include "calendar/HebrewNumeral.h"
+#include "calendar/YearFacts.h"
+#include "cli/CliText.h"
+#include "cli/DateArgument.h"
+#include "cli/DayReport.h"
+#include "cli/Json.h"
+#include "dayevents/DayEvents.h"
+#include "locations/LocationCoordinates.h"
+#include "text/Language.h"
+#include "userdata/ExportCsv.h"
+#include "zmanim/DstRules.h"
+#include "zmanim/ZmanimTable.h"
+
+#include <algorithm>
+
+namespace vessant::cli {
+
+DATE_STRUCT DateOfWords(const std::vector<std::string>& words, const CLI_CONTEXT& context) {
+    DATE_STRUCT date;
+    SetTransition(date, context.transition);
+    if (words.empty()) {
+        SetToday(date);
+        return date;
+    }
+    std::string text;
+    for (const std::string& word : words)
+        text += (text.empty() ? "" : " ") + word;
+    std::string error;
+    if (!ParseDateArgument(text, date, error))
+        UsageError(error);
+    return date;
+}
+
+namespace {
+
+int Finish(COutput& out, const std::string& text) {
+    out.Write(text);
+    return kExitOk;
+}
+
+} // namespace
+
+// ---- day -------------------------------------------------------------------------------
+
+int RunDay(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
+    const DATE_STRUCT date = DateOfWords(args.positional, context);
+    const DAY_REPORT report = BuildDayReport(context, date);
+    return Finish(out, args.json ? DayReportJson(context, report) : DayReportText(context, report));
+}
+
+// ---- zmanim ----------------------------------------------------------------------------
+
+int RunZmanim(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
+    const DATE_STRUCT date = DateOfWords(args.positional, context);
+    const std::vector<ZMAN_ITEM> zmanim = DayZmanim(context, date);
+    const LOCATION_COORDINATES c = LocationCoordinates(context.location);
+    ZMANIM_TABLE table;
+    std::array<std::wstring, kZmanimTableEntries> tableTexts;
+    if (args.allZmanim) {
+        SetupZmanimTable(table, c.longitude, c.latitude, c.zoneOffsetTenths, c.dstRule);
+        ComputeZmanimTable(table, date.dayNumber);
+        FormatZmanimTable(table, tableTexts, args.json ? 24 : context.clockFormat);
+    }
+    const int dst = DstStatus(context.location.dstRule, date.dayNumber);
+
+    if (args.json) {
+        CJsonWriter json;
+        json.BeginObject();
+        json.String("date", IsoDate(date));
+        json.String("civilText", FormatCivilDate(date));
+        json.String("hebrewText", FormatHebrewDate(date));
+        json.Number("shita", context.location.shita);
+        json.String("shitaName", ShitaName(context.location.shita));
+        json.BeginObject("zmanim");
+        for (const ZMAN_ITEM& z : zmanim)
+            json.String(z.key, z.duration ? DurationText(z.length) : Clock24(z.time));
+        json.EndObject();
+        if (args.allZmanim) {
+            json.BeginObject("table");
+            for (int i = 0; i < kZmanimTableEntries; ++i)
+                json.String(Utf8(ZmanimTableKey(i)), tableTexts[static_cast<std::size_t>(i)]);
+            json.EndObject();
+        }
+        json.BeginObject("dst");
+        json.Number("status", dst);
+        json.Bool("inForce", dst > kDstEnds);
+        json.String("text", DstStatusText(dst));
+        json.EndObject();
+        LocationJson(json, context);
+        json.EndObject();
+        return Finish(out, json.Text());
+    }
+
+    std::string text = Utf8(WeekdayName(Weekday(date))) + ", " + Utf8(FormatCivilDate(date)) + " - " +
+                       Utf8(FormatHebrewDate(date)) + "\n";
+    text += "Zmanim (" + Utf8(ShitaName(context.location.shita)) + "); " + Utf8(DstStatusText(dst)) + "\n";
+    std::size_t width = 0;
+    for (const ZMAN_ITEM& z : zmanim)
+        width = std::max(width, z.label.size());
+    for (const ZMAN_ITEM& z : zmanim)
+        text += "  " + Utf8(z.label) + std::string(width - z.label.size() + 2, ' ') +
+                Utf8(z.duration ? DurationText(z.length) : ClockText(z.time, context.clockFormat)) + "\n";
+    if (args.allZmanim) {
+        text += "\nThe 48 zmanim of the export:\n";
+        for (int i = 0; i < kZmanimTableEntries; ++i) {
+            const std::wstring key = ZmanimTableKey(i);
+            text += "  " + Utf8(key) + std::string(18 - std::min<std::size_t>(key.size(), 17), ' ') +
+                    Utf8(tableTexts[static_cast<std::size_t>(i)]) + "\n";
+        }
+    }
+    text += LocationLines(context);
+    return Finish(out, text);
+}
+
+// ---- year ------------------------------------------------------------------------------
+
+int RunYear(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
+    int year = 0;
+    if (args.positional.empty()) {
+        DATE_STRUCT today;
+        SetTransition(today, context.transition);
+        SetToday(today);
+        year = today.hebYear;
+    } else {
+        const std::string& word = args.positional[0];
+        if (args.positional.size() > 1 || word.empty() || word.size() > 5 ||
+            !std::all_of(word.begin(), word.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+            UsageError("year takes one Hebrew year such as 5785, not \"" + word + "\"");
+        year = std::stoi(word);
+        if (year < 3762 || year > 13760)
+            UsageError("the Hebrew year must be 3762 to 13760, not " + word);
+    }
+
+    struct FIXED_DAY {
+        int code;
+        DATE_STRUCT date;
+    };
+    std::vector<FIXED_DAY> days;
+    for (const std::int32_t code : kYearDetailsHolidayCodes) {
+        const std::int32_t jdn = HolidayDate(year, code);
+        if (jdn == 0)
+            continue;
+        DATE_STRUCT date;
+        SetTransition(date, context.transition);
+        SetDayNumber(date, jdn);
+        days.push_back({code, date});
+    }
+    std::vector<std::wstring> epochs;
+    for (const int epoch : {kEpochTemple, kEpochState, kEpochJerusalem})
+        if (std::wstring text = YearsSinceEpoch(year, epoch); !text.empty())
+            epochs.push_back(std::move(text));
+    const CYCLE_POSITION lunar = LunarCycle(year);
+    const CYCLE_POSITION solar = SolarCycle(year);
+    const SHMITA_POSITION shmita = ShmitaClass(year);
+
+    if (args.json) {
+        CJsonWriter json;
+        json.BeginObject();
+        json.Number("year", year);
+        json.String("creationText", CreationText(year));
+        json.Number("type", HebrewYearType(year));
+        json.String("typeText", HebrewYearTypeText(year));
+        json.Bool("leap", IsHebrewLeapYear(year));
+        json.String("leapText", LeapYearText(year));
+        json.BeginObject("lunarCycle");
+        json.Number("yearOfCycle", lunar.yearOfCycle);
+        json.Number("cycle", lunar.cycle);
+        json.String("text", LunarCycleText(year));
+        json.EndObject();
+        json.BeginObject("solarCycle");
+        json.Number("yearOfCycle", solar.yearOfCycle);
+        json.Number("cycle", solar.cycle);
+        json.String("text", SolarCycleText(year));
+        json.EndObject();
+        json.BeginObject("shmita");
+        json.Number("class", shmita.shmitaClass);
+        json.Number("yearOfCycle", shmita.yearOfCycle);
+        json.String("text", ShmitaClassText(year));
+        json.String("cycleText", ShmitaCycleText(year));
+        json.EndObject();
+        json.BeginArray("epochs");
+        for (const std::wstring& text : epochs)
+            json.String(text);
+        json.EndArray();
+        json.BeginArray("fixedDays");
+        for (const FIXED_DAY& d : days) {
+            json.BeginObject();
+            json.Number("code", d.code);
+            json.String("name", DayEventText(d.code));
+            json.Number("hebrewDay", d.date.hebDay);
+            json.Number("hebrewMonth", d.date.hebMonth);
+            json.String("hebrewMonthName", HebrewMonthName(d.date.hebMonth));
+            json.String("date", IsoDate(d.date));
+            json.Number("weekday", Weekday(d.date));
+            json.String("civilText", FormatCivilDate(d.date));
+            json.EndObject();
+        }
+        json.EndArray();
+        json.EndObject();
+        return Finish(out, json.Text());
+    }
+
+    std::string text = "Hebrew year " + std::to_string(year) + "\n";
+    for (const std::wstring& line :
+         {CreationText(year), HebrewYearTypeText(year), LeapYearText(year), LunarCycleText(year), SolarCycleText(year),
+          ShmitaClassText(year), ShmitaCycleText(year)})
+        if (!line.empty())
+            text += "  " + Utf8(line) + "\n";
+    for (const std::wstring& line : epochs)
+        text += "  " + Utf8(line) + "\n";
+    text += "\nFixed days:\n";
+    std::size_t nameWidth = 0;
+    std::size_t hebrewWidth = 0;
+    std::vector<std::wstring> hebrew;
+    for (const FIXED_DAY& d : days) {
+        nameWidth = std::max(nameWidth, DayEventText(d.code).size());
+        const bool numeral = IsHebrewInterface();
+        hebrew.push_back((numeral ? HebrewNumeral(d.date.hebDay) : std::to_wstring(d.date.hebDay)) + L" " +
+                         HebrewMonthName(d.date.hebMonth));
+        hebrewWidth = std::max(hebrewWidth, hebrew.back().size());
+    }
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const std::wstring& name = DayEventText(days[i].code);
+        text += "  " + Utf8(name) + std::string(nameWidth - name.size() + 2, ' ') + Utf8(hebrew[i]) +
+                std::string(hebrewWidth - hebrew[i].size() + 2, ' ') + Utf8(WeekdayName(Weekday(days[i].date))) +
+                ", " + Utf8(FormatCivilDate(days[i].date)) + "\n";
+    }
+    return Finish(out, text);
+}
+
+// ---- export ----------------------------------------------------------------------------
+
+int RunExport(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
+    DATE_STRUCT date;
+    SetTransition(date, context.transition);
+    if (args.year) {
+        if (!SetCivilDate(date, *args.year, 1, 1))
+            UsageError("no such civil year: " + std::to_string(*args.year));
+    } else if (args.date) {
+        std::string error;
+        if (!ParseDateArgument(*args.date, date, error))
+            UsageError(error);
+    } else {
+        SetToday(date);
+    }
+    CCSVExport exporter(context.clockFormat);
+    exporter.SetLocation(context.location);
+    if (args.output && *args.output != "-") {
+        exporter.SetFileName(*args.output);
+        if (const std::error_code error = exporter.ExportYear(date))
+            Failure("cannot write \"" + *args.output + "\": " + error.message());
+        return kExitOk;
+    }
+    std::string bytes;
+    if (!exporter.YearBytes(date, bytes))
+        UsageError("the year cannot be exported");
+    out.Write(bytes);
+    return kExitOk;
+}
+
+// ---- the command line ------------------------------------------------------------------
+
+int RunCli(const std::vector<std::string>& words, COutput& out, COutput& err) {
+    try {
+        const CLI_ARGS args = ParseArgs(words);
+        if (args.command == Command::Version) {
+            out.Write("vessant " + Utf8(FormatVersion(ProgramVersion())) + "\n");
+            return kExitOk;
+        }
+        if (args.help) {
+            out.Write(HelpText(args.command));
+            return kExitOk;
+        }
+        const CLI_CONTEXT context = LoadContext(args);
+        switch (args.command) {
+        case Command::Day: return RunDay(args, context, out);
+        case Command::Month: return RunMonth(args, context, out);
+        case Command::Year: return RunYear(args, context, out);
+        case Command::Zmanim: return RunZmanim(args, context, out);
+        case Command::Export: return RunExport(args, context, out);
+        default: UsageError("no command given (try \"vessant --help\")");
+        }
+    } catch (const CliError& error) {
+        err.Write(std::string("vessant: ") + error.what() + "\n");
+        return error.status();
+    } catch (const std::exception& error) {
+        err.Write(std::string("vessant: ") + error.what() + "\n");
+        return kExitFailure;
+    }
+}
+
+} // namespace vessant::cli

@@ -1,0 +1,397 @@
+#include "cli/DayReport.h"
+
+#include "calendar/CalendarTexts.h"
+#include "calendar/DateOperations.h"
+#include "calendar/DateText.h"
+#include "cli/CliText.h"
+#include "dayevents/DayEvents.h"
+#include "dayevents/Haftarah.h"
+#include "dayevents/StudyText.h"
+#include "locations/LocationCoordinates.h"
+#include "text/TextTable.h"
+#include "userdata/EventList.h"
+#include "zmanim/DstRules.h"
+#include "zmanim/Zmanim.h"
+
+#include <initializer_list>
+
+namespace vessant::cli {
+namespace {
+
+// String resources of the day's labels.
+constexpr int kKnissatShabbat = 845;
+constexpr int kTzeitShabbat = 846;
+constexpr int kBeginTishaBav = 849;
+constexpr int kEndTishaBav = 850;
+constexpr int kBeginFast = 851;
+constexpr int kEndFast = 852;
+constexpr int kLatestEat = 854;
+constexpr int kLatestBurn = 855;
+constexpr int kCandleLighting = 856;
+constexpr int kHavdalah = 857;
+constexpr int kShacharit = 905;
+constexpr int kMincha = 906;
+
+bool Member(int code, std::initializer_list<int> codes) {
+    for (const int c : codes)
+        if (c == code)
+            return true;
+    return false;
+}
+
+ZMANIM_STRUCT ZmanimFor(const CLI_CONTEXT& context, std::int32_t jdn) {
+    const LOCATION_COORDINATES c = LocationCoordinates(context.location);
+    ZMANIM_STRUCT zmanim;
+    SetupZmanim(zmanim, c.longitude, c.latitude, c.zoneOffsetTenths, context.location.shita, c.dstRule);
+    ComputeZmanim(zmanim, jdn);
+    return zmanim;
+}
+
+TIME_ITEM Item(const char* key, int resource, CLOCK_TIME time) { return {key, TextOfResource(resource), time}; }
+
+// "(13 Hebrew)", the word for a yahrzeit or a Bar Mitzvah year, "Born", or nothing.
+std::wstring Annotation(int years, int matchedCal) {
+    switch (years) {
+    case kYearsNothing: return {};
+    case kYearsYahrzeit: return TextOfResource(409);
+    case kYearsMitzvah: return TextOfResource(408);
+    case kYearsBornMale: return TextOfResource(410);
+    case kYearsBornFemale: return TextOfResource(411);
+    default: break;
+    }
+    std::wstring word = matchedCal == 1 ? TextOfResource(406) : matchedCal == 2 ? TextOfResource(407) : L"";
+    return L"(" + std::to_wstring(years) + L" " + word + L")";
+}
+
+std::vector<EVENT_ITEM> UserEventsOfDay(const CLI_CONTEXT& context, const DATE_STRUCT& date) {
+    std::vector<EVENT_ITEM> items;
+    CEventList& list = UserEvents();
+    SetTransition(list.DayBeingTested(), context.transition);
+    list.SetDayBeingTested(date.dayNumber);
+    list.ResetEventIterator();
+    EVENT_OCCURRENCE occurrence;
+    while (list.NextEventForDay(occurrence)) {
+        if (occurrence.title.empty())
+            continue;
+        EVENT_ITEM item;
+        item.title = occurrence.title;
+        item.type = occurrence.type;
+        item.annotation = Annotation(occurrence.years, occurrence.matchedCal);
+        // The yahrzeit labels only where the event is kept by its Hebrew date.
+        if (occurrence.type <= kEventAnniversary ||
+            ((occurrence.type == kEventYahrzeitAshkenazi || occurrence.type == kEventYahrzeitMizrach) &&
+             (occurrence.cal == kEventCalendarHebrew || occurrence.cal == kEventCalendarBoth)))
+            item.kind = EventTypeText(occurrence.type);
+        item.description = occurrence.desc;
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+} // namespace
+
+std::vector<TIME_ITEM> HolidayTimes(const CLI_CONTEXT& context, const DATE_STRUCT& date, int code) {
+    std::vector<TIME_ITEM> times;
+    const bool diaspora = context.location.diaspora != 0;
+    const int weekday = Weekday(date);
+    const bool yomTovStart = Member(code, {1, 7, 9, 10, 18, 20, 52, 53, 60, 62, 72, 74});
+    const bool yomTovEnd = code == 2 || (diaspora && Member(code, {11, 21, 54, 63, 75}));
+    const bool tishaBav = code == 81 || code == 83;
+    // The fast of the first-born (50, 51) has its times here, as in the day details.
+    const bool fast = Member(code, {3, 5, 23, 24, 25, 26, 37, 42, 44, 50, 51, 77, 79});
+    const bool chametz = code == 47 || code == 48 || code == 49;
+    if (!yomTovStart && !yomTovEnd && !tishaBav && !fast && !chametz)
+        return times;
+    ZMANIM_STRUCT zmanim = ZmanimFor(context, date.dayNumber);
+    const int candle = context.location.candleLighting;
+    if (yomTovStart) {
+        if (weekday != 7 && weekday != 1)
+            times.push_back(Item("candleLighting", kCandleLighting, GetCandleLighting(zmanim, candle)));
+        if (weekday != 7 && weekday != 6)
+            times.push_back(Item("havdalah", kHavdalah, GetTzeitShabbat(zmanim)));
+    } else if (yomTovEnd) {
+        if (weekday == 7)
+            times.push_back(Item("candleLighting", kCandleLighting, GetCandleLighting(zmanim, candle)));
+        if (weekday != 6)
+            times.push_back(Item("havdalah", kHavdalah, GetTzeitShabbat(zmanim)));
+    } else if (tishaBav) {
+        // The fast began at the sunset before the day, not at the day's own sunset.
+        const CLOCK_TIME end = GetTzeit(zmanim);
+        ComputeZmanim(zmanim, date.dayNumber - 1);
+        times.push_back(Item("fastBegins", kBeginTishaBav, GetShkia(zmanim)));
+        times.push_back(Item("fastEnds", kEndTishaBav, end));
+    } else if (fast) {
+        times.push_back(Item("fastBegins", kBeginFast, GetTchilatTaanit(zmanim)));
+        times.push_back(Item("fastEnds", kEndFast, GetSofTaanit(zmanim)));
+    } else {
+        if (code == 48 || code == 49)
+            times.push_back(Item("latestChametzEating", kLatestEat, GetLatestChametzEating(zmanim)));
+        if (code == 47 || code == 48)
+            times.push_back(Item("latestChametzBurning", kLatestBurn, GetLatestChametzBurning(zmanim)));
+    }
+    return times;
+}
+
+std::vector<ZMAN_ITEM> DayZmanim(const CLI_CONTEXT& context, const DATE_STRUCT& date) {
+    const ZMANIM_STRUCT z = ZmanimFor(context, date.dayNumber);
+    struct ROW {
+        const char* key;
+        int resource;
+        CLOCK_TIME (*get)(const ZMANIM_STRUCT&);
+    };
+    static constexpr ROW kRows[] = {
+        {"alot", 136, GetAlot},
+        {"misheyakir", 137, GetMisheyakir},
+        {"hanetz", 138, GetHanetz},
+        {"sofZmanShema", 139, GetSofZmanShema},
+        {"sofZmanTefilla", 140, GetSofZmanTefilla},
+        {"chatzot", 141, GetChatzot},
+        {"minchaGedola", 142, GetMinchaGedola},
+        {"minchaKetana", 143, GetMinchaKetana},
+        {"plagHamincha", 144, GetPlagHamincha},
+        {"shkia", 145, GetShkia},
+        {"tzeit", 146, GetTzeit},
+        {"chatzotLayla", 642, GetChatzotLayla},
+    };
+    std::vector<ZMAN_ITEM> items;
+    for (const ROW& row : kRows) {
+        ZMAN_ITEM item;
+        item.key = row.key;
+        item.label = TextOfResource(row.resource);
+        item.time = row.get(z);
+        items.push_back(std::move(item));
+    }
+    ZMAN_ITEM length;
+    length.key = "dayLength";
+    length.label = TextOfResource(147);
+    length.duration = true;
+    length.length = GetDayLength(z);
+    items.push_back(length);
+    ZMAN_ITEM hour;
+    hour.key = "shaaZmanit";
+    hour.label = TextOfResource(148);
+    hour.duration = true;
+    hour.length = GetShaaZmanit(z);
+    items.push_back(hour);
+    return items;
+}
+
+DAY_REPORT BuildDayReport(const CLI_CONTEXT& context, const DATE_STRUCT& date) {
+    DAY_REPORT report;
+    report.date = date;
+    report.weekday = Weekday(date);
+    const bool diaspora = context.location.diaspora != 0;
+
+    DAY_EVENTS events;
+    BuildDayEvents(events, date, diaspora);
+    for (int i = 0; i < kDayEventSlots; ++i) {
+        const DAY_EVENT entry = GetDayEvent(events, i);
+        if (entry.code == 0)
+            break;
+        HOLIDAY_ITEM item;
+        item.code = entry.code;
+        item.value = entry.value;
+        item.text = entry.code == kCodeOmer ? OmerText(entry.value) : DayEventText(entry.code);
+        item.times = HolidayTimes(context, date, entry.code);
+        report.holidays.push_back(std::move(item));
+    }
+
+    if (report.weekday == 7) {
+        report.shabbat = true;
+        report.portion = WeeklyPortion(PackedMonthDay(date.hebMonth, date.hebDay), date.hebYear, diaspora);
+        report.portionText = PortionText(report.portion);
+        report.specialText = SpecialShabbatName(report.portion.special);
+        const ZMANIM_STRUCT zmanim = ZmanimFor(context, date.dayNumber);
+        report.shabbatTimes.push_back(
+            Item("candleLighting", kKnissatShabbat, GetCandleLighting(zmanim, context.location.candleLighting)));
+        report.shabbatTimes.push_back(Item("havdalah", kTzeitShabbat, GetTzeitShabbat(zmanim)));
+    }
+
+    HAFTARAH_LIST morning;
+    HAFTARAH_LIST afternoon;
+    report.haftarahCase = DayHaftarot(events, report.weekday, date.hebMonth, date.hebYear, report.portion.first,
+                                      report.portion.special, diaspora, context.rite, morning, afternoon);
+    for (int i = 0; i < morning.count; ++i)
+        report.haftarah.push_back(HaftarahRefText(morning.refs[i]));
+    for (int i = 0; i < afternoon.count; ++i)
+        report.haftarahAfternoon.push_back(HaftarahRefText(afternoon.refs[i]));
+
+    const std::int32_t jdn = date.dayNumber;
+    const STUDY_ITEM study[] = {
+        {"dafYomi", TextOfResource(kDafYomiLabel), DafYomiText(DafYomi(jdn))},
+        {"yerushalmiYomi", TextOfResource(kYerushalmiYomiLabel), YerushalmiYomiText(YerushalmiYomi(jdn))},
+        {"mishnaYomit", TextOfResource(kMishnaYomitLabel), MishnaYomitText(MishnaYomit(jdn))},
+        {"halachaYomit", TextOfResource(kHalachaYomitLabel), HalachaYomitText(HalachaYomit(jdn))},
+        {"tanachYomi", TextOfResource(kTanachYomiLabel), TanachYomiText(TanachYomi(jdn))},
+    };
+    for (const STUDY_ITEM& item : study)
+        if (!item.text.empty())
+            report.study.push_back(item);
+
+    report.events = UserEventsOfDay(context, date);
+    report.zmanim = DayZmanim(context, date);
+    report.dstStatus = DstStatus(context.location.dstRule, jdn);
+    return report;
+}
+
+std::string DayReportText(const CLI_CONTEXT& context, const DAY_REPORT& r) {
+    const int clock = context.clockFormat;
+    std::string out;
+    out += Utf8(WeekdayName(r.weekday)) + ", " + Utf8(FormatCivilDate(r.date)) + "\n";
+    out += Utf8(FormatHebrewDate(r.date)) + "\n";
+
+    if (!r.holidays.empty()) {
+        out += "\nHolidays and special days:\n";
+        for (const HOLIDAY_ITEM& h : r.holidays) {
+            out += "  " + Utf8(h.text) + "\n";
+            for (const TIME_ITEM& t : h.times)
+                out += "    " + Utf8(t.label) + ": " + Utf8(ClockText(t.time, clock)) + "\n";
+        }
+    }
+    if (r.shabbat) {
+        out += "\nShabbat:\n";
+        if (!r.portionText.empty())
+            out += "  Portion: " + Utf8(r.portionText) + "\n";
+        else
+            out += "  No weekly portion (a festival Shabbat)\n";
+        if (!r.specialText.empty())
+            out += "  " + Utf8(r.specialText) + "\n";
+        for (const TIME_ITEM& t : r.shabbatTimes)
+            out += "  " + Utf8(t.label) + ": " + Utf8(ClockText(t.time, clock)) + "\n";
+    }
+    if (!r.haftarah.empty() || !r.haftarahAfternoon.empty()) {
+        out += "\nHaftarah (" + Utf8(HaftarahRiteName(context.rite)) + "):\n";
+        const std::string indent = r.haftarahAfternoon.empty() ? "  " : "    ";
+        if (!r.haftarahAfternoon.empty())
+            out += "  " + Utf8(TextOfResource(kShacharit)) + ":\n";
+        for (const std::wstring& ref : r.haftarah)
+            out += indent + Utf8(ref) + "\n";
+        if (!r.haftarahAfternoon.empty()) {
+            out += "  " + Utf8(TextOfResource(kMincha)) + ":\n";
+            for (const std::wstring& ref : r.haftarahAfternoon)
+                out += indent + Utf8(ref) + "\n";
+        }
+    }
+    if (!r.study.empty()) {
+        out += "\nStudy:\n";
+        for (const STUDY_ITEM& s : r.study)
+            out += "  " + Utf8(s.label) + ": " + Utf8(s.text) + "\n";
+    }
+    if (!r.events.empty()) {
+        out += "\nYour events:\n";
+        for (const EVENT_ITEM& e : r.events) {
+            out += "  " + Utf8(e.title);
+            if (!e.annotation.empty())
+                out += " " + Utf8(e.annotation);
+            if (!e.kind.empty())
+                out += " - " + Utf8(e.kind);
+            out += "\n";
+            if (!e.description.empty())
+                out += "    " + Utf8(e.description) + "\n";
+        }
+    }
+    out += "\nZmanim (" + Utf8(ShitaName(context.location.shita)) + "):\n";
+    std::size_t width = 0;
+    for (const ZMAN_ITEM& z : r.zmanim)
+        width = std::max(width, z.label.size());
+    for (const ZMAN_ITEM& z : r.zmanim) {
+        out += "  " + Utf8(z.label) + std::string(width - z.label.size() + 2, ' ');
+        out += Utf8(z.duration ? DurationText(z.length) : ClockText(z.time, clock)) + "\n";
+    }
+    out += "\nDaylight saving: " + Utf8(DstStatusText(r.dstStatus)) + "\n";
+    out += LocationLines(context);
+    return out;
+}
+
+std::string DayReportJson(const CLI_CONTEXT& context, const DAY_REPORT& r) {
+    CJsonWriter json;
+    json.BeginObject();
+    json.String("date", IsoDate(r.date));
+    json.Number("weekday", r.weekday);
+    json.String("weekdayName", WeekdayName(r.weekday));
+    json.String("civilText", FormatCivilDate(r.date));
+    json.BeginObject("hebrew");
+    json.Number("day", r.date.hebDay);
+    json.Number("month", r.date.hebMonth);
+    json.String("monthName", HebrewMonthName(r.date.hebMonth));
+    json.Number("year", r.date.hebYear);
+    json.String("text", FormatHebrewDate(r.date));
+    json.EndObject();
+    json.Number("julianDay", r.date.dayNumber);
+
+    json.BeginArray("holidays");
+    for (const HOLIDAY_ITEM& h : r.holidays) {
+        json.BeginObject();
+        json.Number("code", h.code);
+        json.String("text", h.text);
+        if (h.code == kCodeOmer)
+            json.Number("omer", h.value);
+        else
+            json.Number("kind", h.value);
+        json.BeginObject("times");
+        for (const TIME_ITEM& t : h.times)
+            json.String(t.key, Clock24(t.time));
+        json.EndObject();
+        json.EndObject();
+    }
+    json.EndArray();
+
+    if (r.shabbat) {
+        json.BeginObject("shabbat");
+        json.String("portion", r.portionText);
+        json.Number("firstPortion", r.portion.first);
+        json.Number("secondPortion", r.portion.second);
+        json.String("special", r.specialText);
+        for (const TIME_ITEM& t : r.shabbatTimes)
+            json.String(t.key, Clock24(t.time));
+        json.EndObject();
+    } else {
+        json.Null("shabbat");
+    }
+
+    json.BeginObject("haftarah");
+    json.Number("rite", context.rite);
+    json.String("riteName", HaftarahRiteName(context.rite));
+    json.BeginArray("readings");
+    for (const std::wstring& ref : r.haftarah)
+        json.String(ref);
+    json.EndArray();
+    json.BeginArray("afternoon");
+    for (const std::wstring& ref : r.haftarahAfternoon)
+        json.String(ref);
+    json.EndArray();
+    json.EndObject();
+
+    json.BeginObject("study");
+    for (const STUDY_ITEM& s : r.study)
+        json.String(s.key, s.text);
+    json.EndObject();
+
+    json.BeginArray("events");
+    for (const EVENT_ITEM& e : r.events) {
+        json.BeginObject();
+        json.String("title", e.title);
+        json.Number("type", e.type);
+        json.String("annotation", e.annotation);
+        json.String("kind", e.kind);
+        json.String("description", e.description);
+        json.EndObject();
+    }
+    json.EndArray();
+
+    json.BeginObject("zmanim");
+    for (const ZMAN_ITEM& z : r.zmanim)
+        json.String(z.key, z.duration ? DurationText(z.length) : Clock24(z.time));
+    json.EndObject();
+
+    json.BeginObject("dst");
+    json.Number("status", r.dstStatus);
+    json.Bool("inForce", r.dstStatus > kDstEnds);
+    json.String("text", DstStatusText(r.dstStatus));
+    json.EndObject();
+    LocationJson(json, context);
+    json.EndObject();
+    return json.Text();
+}
+
+} // namespace vessant::cli
