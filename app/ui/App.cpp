@@ -11,6 +11,7 @@
 #include "text/TextTable.h"
 #include "userdata/EventList.h"
 #include "userdata/Reminders.h"
+#include "app/settings/ProgramStores.h"
 #include "zmanim/ShitotStore.h"
 
 #include <QApplication>
@@ -96,31 +97,33 @@ bool CVessant3App::Start(const START_OPTIONS& start) {
     // 5. Custom shitot.
     SetShitotFolder(folder);
     LoadShitot();
+    ProgramShitot().SetShitaInUseQuery(
+        [](std::int32_t id) { return LocationListUsesShita(ProgramLocations(), id); });
 
-    // 6. Settings with the locations, saved back at once.
+    // 6. Settings with the locations, saved back at once. A location row that names one of
+    // the custom shitot just loaded keeps it.
     store.SetDataFolder(folder);
     store.ReadProgramVersion();
     LOCATION_LIST& locations = ProgramLocations();
-    store.SetLocationSection(LocationSectionHooks{
-        [&locations](const platform::ProfileFile& profile, OPTIONS_STRUCT& options) {
-            LOCATION_LOAD_FLAGS flags;
-            flags.oldLocationRows = options.oldLocationRows != 0;
-            flags.freshFile = options.freshFile != 0;
-            flags.shitaExists = [](std::int32_t id) { return FindShita(id) != nullptr; };
-            LoadLocations(locations, profile, flags);
-            options.locationRowsRead = locations.rowsRead;
-            options.defaultLocation = locations.defaultIndex;
-        },
-        [&locations](platform::ProfileFile& profile, const OPTIONS_STRUCT&) {
-            SaveLocations(locations, profile);
-        }});
+    LocationSectionHooks hooks = ProgramLocationHooks();
+    hooks.read = [&locations](const platform::ProfileFile& profile, OPTIONS_STRUCT& options) {
+        LOCATION_LOAD_FLAGS flags;
+        flags.oldLocationRows = options.oldLocationRows != 0;
+        flags.freshFile = options.freshFile != 0;
+        flags.shitaExists = [](std::int32_t id) { return FindShita(id) != nullptr; };
+        LoadLocations(locations, profile, flags);
+        options.locationRowsRead = locations.rowsRead;
+        options.defaultLocation = locations.defaultIndex;
+    };
+    store.SetLocationSection(std::move(hooks));
     if (const std::error_code error = store.Load())
         ReportSaveFailure(nullptr, store.options().iniPath, error);
-    if (const std::error_code error = store.SaveAll())
-        ReportSaveFailure(nullptr, store.options().iniPath, error);
+    else if (const std::error_code saveError = store.SaveAll())
+        ReportSaveFailure(nullptr, store.options().iniPath, saveError);
 
     // 7, 8. User events and reminders.
     SetEventsFolder(folder);
+    UserEvents().Clear();
     if (const std::error_code error = LoadUserEvents())
         ShowMessage(nullptr, MessageKind::Warning, Q(Text(3)),
                     Q(UserEvents().File().wstring()) + QStringLiteral(": ") + QString::fromStdString(error.message()));
