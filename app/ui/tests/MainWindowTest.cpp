@@ -193,6 +193,7 @@ TEST_F(MainWindowTest, QuickLocationChangeKeepsTheDefault) {
 }
 
 TEST_F(MainWindowTest, AboutShowsVersionAndHebrewBuildDate) {
+    Start();
     CAboutDlg about;
     EXPECT_EQ(about.VersionLine(), QChar(0x202A) + QStringLiteral("Version 3.2.46.29"));
     EXPECT_TRUE(about.BuildDateLine().startsWith(QStringLiteral("Version date: ")));
