@@ -1,0 +1,90 @@
+// Loading, sorting and saving a large event list, and asking it for a month of days as
+// the month table does.
+#include "userdata/EventList.h"
+#include "userdata/ProfileText.h"
+
+#include "platform/AtomicFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+#include <unistd.h>
+
+namespace {
+
+using namespace vessant;
+
+// A folder holding an events.ini of `count` events in random title order, as a file
+// written by hand or by the transfer tool may be.
+std::filesystem::path EventsFolder(int count) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("vessant_bench_events_" + std::to_string(::getpid()) + "_" +
+                         std::to_string(count));
+    std::filesystem::create_directories(folder);
+    std::mt19937 random(static_cast<unsigned>(count));
+    CProfileText text;
+    for (int i = 0; i < count; ++i) {
+        text.Section(std::to_wstring(i));
+        text.Key(L"jdn", 2415021 + static_cast<int>(random() % 45000));   // 1900 to 2023
+        text.Key(L"type", static_cast<int>(random() % 6));
+        text.Key(L"cal", 1 + static_cast<int>(random() % 3));
+        text.Key(L"desc", L"Description of event number " + std::to_wstring(i));
+        text.Key(L"title", L"Title " + std::to_wstring(random() % 100000));
+    }
+    platform::WriteFileAtomically(folder / "events.ini", text.Bytes());
+    return folder;
+}
+
+void BM_LoadUserEvents(benchmark::State& state) {
+    const auto folder = EventsFolder(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        CEventList list;
+        list.SetFolder(folder);
+        benchmark::DoNotOptimize(list.Load());
+        benchmark::DoNotOptimize(list.Count());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_LoadUserEvents)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+void BM_SaveUserEvents(benchmark::State& state) {
+    const auto folder = EventsFolder(static_cast<int>(state.range(0)));
+    CEventList list;
+    list.SetFolder(folder);
+    list.Load();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list.Save());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_SaveUserEvents)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// The 42 cells of a month table, every event asked on every day.
+void BM_MonthOfNextEventForDay(benchmark::State& state) {
+    const auto folder = EventsFolder(static_cast<int>(state.range(0)));
+    CEventList list;
+    list.SetFolder(folder);
+    list.Load();
+    std::wstring title;
+    int years = 0;
+    int matched = 0;
+    int day = 2460676;   // 1 January 2025
+    for (auto _ : state) {
+        int recurring = 0;
+        for (int cell = 0; cell < 42; ++cell) {
+            list.SetDayBeingTested(day + cell);
+            list.ResetEventIterator();
+            while (list.NextEventForDay(title, years, matched))
+                recurring += title.empty() ? 0 : 1;
+        }
+        benchmark::DoNotOptimize(recurring);
+        day = day == 2460676 + 3650 ? 2460676 : day + 30;
+    }
+    state.SetItemsProcessed(state.iterations() * 42 * state.range(0));
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_MonthOfNextEventForDay)->Arg(100)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+} // namespace
