@@ -32,7 +32,7 @@ constexpr const char* kProgramHelp =
     "  --lang ID             the interface language module by id (9 English, 13 Hebrew)\n"
     "  --rite 0..3           haftarah rite: Ashkenazi, Adot Mizrach, Italian, Yemenite\n"
     "  --transition 1..3     Gregorian transition: UK 1752, Papal 1582, Russian 1918\n"
-    "  --json                machine-readable output (day, year, zmanim)\n"
+    "  --json                machine-readable output (day, year, zmanim), 24-hour times\n"
     "  -h, --help            help\n"
     "  --version             the program's version\n"
     "\n"

@@ -52,6 +52,9 @@ std::wstring Padded(const std::wstring& text, std::size_t width) {
     return fitted + std::wstring(width - fitted.size(), L' ');
 }
 
+// A Hebrew year as the interface writes it: letters in the Hebrew interface.
+std::wstring HebrewYearText(int year) { return IsHebrewInterface() ? HebrewNumeral(year) : std::to_wstring(year); }
+
 // "April 2024" or "Nissan - Iyyar 5784": the months of the other calendar the days touch.
 std::wstring MonthSpan(const std::vector<MONTH_DAY>& days, bool hebrewMonths) {
     std::wstring text;
@@ -65,14 +68,14 @@ std::wstring MonthSpan(const std::vector<MONTH_DAY>& days, bool hebrewMonths) {
             continue;
         if (!text.empty()) {
             if (year != lastYear)
-                text += L" " + std::to_wstring(lastYear);
+                text += L" " + (hebrewMonths ? HebrewYearText(lastYear) : std::to_wstring(lastYear));
             text += L" - ";
         }
         text += hebrewMonths ? HebrewMonthName(month) : CivilMonthName(month);
         lastMonth = month;
         lastYear = year;
     }
-    return text + L" " + std::to_wstring(lastYear);
+    return text + L" " + (hebrewMonths ? HebrewYearText(lastYear) : std::to_wstring(lastYear));
 }
 
 std::wstring DayNumber(int n, bool hebrewNumeral) {
@@ -146,7 +149,7 @@ int RunMonth(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
     std::wstring text;
     const MONTH_DAY& first = days.front();
     if (hebrewMode) {
-        text += Centered(HebrewMonthName(first.date.hebMonth) + L" " + std::to_wstring(first.date.hebYear), lineWidth) + L"\n";
+        text += Centered(HebrewMonthName(first.date.hebMonth) + L" " + HebrewYearText(first.date.hebYear), lineWidth) + L"\n";
         text += Centered(MonthSpan(days, false), lineWidth) + L"\n";
     } else {
         const DATE_TRIPLE civil = CivilDateForDisplay(first.date);
