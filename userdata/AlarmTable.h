@@ -58,7 +58,8 @@ public:
     void Start(DueCallback onDue,
                std::chrono::milliseconds interval = std::chrono::milliseconds(1000));
     // Signals the thread and waits for it to end; a scan in progress finishes first,
-    // callbacks included. Stopping a stopped scheduler does nothing.
+    // callbacks included. Stopping a stopped scheduler does nothing. Start and Stop
+    // belong to the owner's thread, never to the callback.
     void Stop();
     bool Running() const;
     // Completed scans of the scheduler thread since the start of the program (tests wait
