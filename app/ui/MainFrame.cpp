@@ -8,12 +8,14 @@
 #include "app/ui/UiText.h"
 #include "calendar/CalendarTexts.h"
 #include "calendar/ClockText.h"
+#include "calendar/DateOperations.h"
 #include "calendar/HebrewNumeral.h"
 #include "locations/LocationCoordinates.h"
 #include "platform/AtomicFile.h"
 #include "platform/Folders.h"
 #include "text/Language.h"
 #include "text/TextTable.h"
+#include "userdata/ExportCsv.h"
 #include "userdata/Reminders.h"
 #include "zmanim/Zmanim.h"
 
@@ -21,6 +23,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -146,6 +150,7 @@ void CMainFrame::BuildActions() {
     add(kCmdDonations, UiText(20021), -1);
     add(kCmdAbout, UiText(20013), -1);
     add(kCmdExit, UiText(20002), -1);
+    add(kCmdExport, UiText(20017), -1);
     add(kCmdViewHebrew, UiText(20004), -1);
     add(kCmdViewCivil, UiText(20005), -1);
     for (int command : {kCmdViewHover, kCmdViewMenu, kCmdViewToolbar})
@@ -161,6 +166,8 @@ void CMainFrame::BuildMenuBar() {
     QMenuBar* bar = menuBar();
     bar->clear();
     QMenu* file = bar->addMenu(UiText(20000));
+    file->addAction(Action(kCmdExport));
+    file->addSeparator();
     file->addAction(Action(kCmdExit));
     QMenu* view = bar->addMenu(UiText(20003));
     view->addAction(Action(kCmdViewHebrew));
@@ -183,6 +190,7 @@ void CMainFrame::BuildToolBar() {
 
     // File: the whole button opens menu 170.
     auto* fileMenu = new QMenu(this);
+    fileMenu->addAction(Action(kCmdExport));
     fileMenu->addAction(Action(kCmdExit));
     auto* fileButton = new QToolButton(toolbar_);
     fileButton->setDefaultAction(Action(kCmdFile));
@@ -300,6 +308,9 @@ void CMainFrame::RunCommand(int command) {
         RunModal(dialog);
         break;
     }
+    case kCmdExport:
+        Export();
+        break;
     case kCmdBarMitzvah:
         view_->JumpToMitzvah(13);
         break;
@@ -360,6 +371,42 @@ void CMainFrame::StartHelp() {
         help_ = nullptr;
         ShowMessage(this, MessageKind::Warning, Q(Text(3)), UiText(20500));
     }
+}
+
+QString CMainFrame::ExportFileName() const {
+    // Three-letter names of the interface languages, as the desktop abbreviates them.
+    static const std::map<int, const char*> kAbbreviations = {
+        {7, "DEU"}, {9, "ENU"}, {10, "ESP"}, {12, "FRA"}, {13, "HEB"}, {16, "ITA"},
+        {19, "NLD"}, {21, "PLK"}, {22, "PTB"}, {25, "RUS"}, {31, "HUN"}, {34, "UKR"}};
+    const int language = LanguageState().loadedLanguage;
+    const auto it = kAbbreviations.find(language);
+    const char* abbreviation = it == kAbbreviations.end() ? "ENU" : it->second;
+    const DATE_STRUCT& selected = view_->Selected();
+    const int year = view_->Mode() == kModeHebrew ? selected.hebYear : CivilDateForDisplay(selected).year;
+    return QStringLiteral("%1_%2").arg(year).arg(QLatin1String(abbreviation));
+}
+
+void CMainFrame::Export() {
+    QFileDialog dialog(this, UiText(968));
+    dialog.setObjectName(QStringLiteral("exportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(UiText(20025));
+    dialog.setDefaultSuffix(QStringLiteral("CSV"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setDirectory(QString::fromStdWString(platform::DocumentsFolder().wstring()));
+    dialog.selectFile(ExportFileName());
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    const QString chosen = dialog.selectedFiles().value(0);
+    if (!QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+        return;
+    const std::filesystem::path file(chosen.toStdWString());
+    CCSVExport exporter(options_.clockFormat);
+    exporter.SetFileName(file);
+    exporter.SetLocation(view_->Location());
+    if (const std::error_code error = exporter.ExportYear(view_->Selected()))
+        ReportExportFailure(this, file, error);
 }
 
 QString CMainFrame::TodayText() const {

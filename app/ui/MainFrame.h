@@ -24,7 +24,7 @@ enum Command : int {
     kCmdFile = 32773, kCmdToday = 32803, kCmdCivil = 32804, kCmdHebrew = 32805,
     kCmdViewHebrew = 32793, kCmdViewCivil = 32796, kCmdLocation = 32786, kCmdHelp = 32827,
     kCmdHelpTopics = 32846, kCmdAcknowledgments = 32859, kCmdDisclaimer = 32854,
-    kCmdDonations = 32845, kCmdAbout = 57664, kCmdExit = 57665, kCmdBarMitzvah = 32855,
+    kCmdDonations = 32845, kCmdExport = 32857, kCmdAbout = 57664, kCmdExit = 57665, kCmdBarMitzvah = 32855,
     kCmdBatMitzvah = 32856, kCmdViewHover = 20006, kCmdViewMenu = 20007, kCmdViewToolbar = 20008
 };
 
@@ -54,6 +54,8 @@ public:
     void SetCurrentLocation(int index);
     // The placement as it would be saved now.
     WINDOW_PLACEMENT CurrentPlacement() const;
+    // The export's proposed file name: the year shown and the language's abbreviation.
+    QString ExportFileName() const;
     // The docking layout file beside the settings.
     std::filesystem::path BarStateFile() const;
 
@@ -73,6 +75,7 @@ private:
     void HideInTray();
     void RestoreFromTray();
     void StartHelp();
+    void Export();
     void SaveSettings();
     QString TodayText() const;
 

@@ -44,6 +44,12 @@ void ReportSaveFailure(QWidget* parent, const std::filesystem::path& file, std::
     ShowMessage(parent, MessageKind::Warning, UiText(20503), text + QStringLiteral("\n\n") + UiText(20502));
 }
 
+void ReportExportFailure(QWidget* parent, const std::filesystem::path& file, std::error_code error) {
+    const std::wstring reason = QString::fromStdString(error.message()).toStdWString();
+    ShowMessage(parent, MessageKind::Warning, UiText(968),
+                Q(FormatTemplate(UiText(20504).toStdWString(), {file.wstring(), reason})));
+}
+
 void SetMessageHook(std::function<void(MessageKind, const QString&, const QString&)> hook) {
     MessageHook() = std::move(hook);
 }

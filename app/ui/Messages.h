@@ -22,6 +22,9 @@ int RunModal(QDialog& dialog);
 // A store's file could not be saved: tells the user which file and why.
 void ReportSaveFailure(QWidget* parent, const std::filesystem::path& file, std::error_code error);
 
+// The year export could not create or finish its file.
+void ReportExportFailure(QWidget* parent, const std::filesystem::path& file, std::error_code error);
+
 // Replaces the message boxes and the modal runs (tests); empty functions restore them.
 void SetMessageHook(std::function<void(MessageKind, const QString& caption, const QString& text)> hook);
 void SetModalHook(std::function<int(QDialog&)> hook);

@@ -12,6 +12,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTest>
 
@@ -190,6 +193,38 @@ TEST_F(MainWindowTest, QuickLocationChangeKeepsTheDefault) {
             for (const CELL_LINE& line : View()->Table().Cell(n).lines)
                 secondDay |= line.text == QStringLiteral("Pesach II") || line.text.startsWith(QStringLiteral("Pesach"));
     EXPECT_TRUE(secondDay);
+}
+
+TEST_F(MainWindowTest, ExportWritesTheYearAndReportsAFailure) {
+    CMainFrame* frame = Start();
+    Go(Civil(2024, 4, 15), kModeCivil);
+    EXPECT_EQ(frame->ExportFileName(), QStringLiteral("2024_ENU"));
+    Go(Hebrew(5785, kTishrei, 10), kModeHebrew);
+    EXPECT_EQ(frame->ExportFileName(), QStringLiteral("5785_ENU"));
+
+    QString target = dir_.filePath(QStringLiteral("year.csv"));
+    QString proposed;
+    modalAnswer_ = [&](QDialog& dialog) {
+        auto& files = static_cast<QFileDialog&>(dialog);
+        proposed = files.selectedFiles().value(0);
+        files.selectFile(target);
+        return int(QDialog::Accepted);
+    };
+    frame->RunCommand(kCmdExport);
+    EXPECT_TRUE(QFileInfo(proposed).fileName().startsWith(QStringLiteral("5785_ENU"))) << proposed.toStdString();
+    ASSERT_TRUE(QFileInfo::exists(target));
+    QFile written(target);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray head = written.read(2);
+    EXPECT_EQ(head, QByteArray("\xFF\xFE", 2));
+    EXPECT_GT(written.size(), 366 * 69 * 2); // a line of 69 fields for every day of 2024
+    EXPECT_TRUE(messages_.empty());
+
+    // A folder that does not exist: the user is told, naming the file.
+    target = dir_.filePath(QStringLiteral("missing/year.csv"));
+    frame->RunCommand(kCmdExport);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].indexOf(QStringLiteral("missing/year.csv")), -1) << messages_[0].toStdString();
 }
 
 TEST_F(MainWindowTest, AboutShowsVersionAndHebrewBuildDate) {
