@@ -11,6 +11,7 @@
 #include "dayevents/DayEvents.h"
 #include "dayevents/HalachaYomit.h"
 #include "dayevents/MishnaYomit.h"
+#include "dayevents/StudyText.h"
 #include "dayevents/TanachYomi.h"
 #include "dayevents/WeeklyPortion.h"
 #include "dayevents/YerushalmiYomi.h"
@@ -38,45 +39,6 @@ QString Numeral(int n) {
 
 QString Template(int resourceId, std::initializer_list<TemplateArg> args) {
     return Q(FormatTemplate(TextOfResource(resourceId), args));
-}
-
-// The seder shown after "Seder" for Tanach yomi: the number, except where one seder is
-// shared (Tehillim 9 & 10 in variant 0) or split in two (Yirmiyahu 9 in variants 4 and 5,
-// Yehoshua 4 in variant 5). Empty for seder 0. (The study-cycle module has no such text
-// yet; when it gains one, this goes.)
-QString TanachSederText(int book, int seder, int variant) {
-    if (seder == 0)
-        return {};
-    const bool hebrew = IsHebrewInterface();
-    auto num = [](int n) { return Numeral(n); };
-    auto split = [&](int whole, int part) {
-        return hebrew ? num(whole) + QString::number(part)
-                      : QString(part == 1 ? QStringLiteral("a") : QStringLiteral("b")) +
-                            QString::number(whole);
-    };
-    if (variant == 0 && book == 9) {
-        if (seder == 9)
-            return num(9) + QStringLiteral(" & ") + num(10);
-        if (seder >= 10)
-            return num(seder + 1);
-    }
-    if ((variant == 4 || variant == 5) && book == 6) {
-        if (seder == 9)
-            return split(9, 1);
-        if (seder == 10)
-            return split(9, 2);
-        if (seder >= 11)
-            return num(seder - 1);
-    }
-    if (variant == 5 && book == 1) {
-        if (seder == 4)
-            return split(4, 1);
-        if (seder == 5)
-            return split(4, 2);
-        if (seder >= 6)
-            return num(seder - 1);
-    }
-    return num(seder);
 }
 
 bool Member(int code, std::initializer_list<int> set) {
@@ -423,40 +385,28 @@ void CMonthTable::FillCellLines(MONTH_CELL& cell) {
     // The daily study portions.
     if (o.tanachYomi && used < kLimitedLines) {
         const TANACH_YOMI t = TanachYomi(jdn);
-        if (t.book != 0) {
-            const QString book = Q(TextOfResource(930 + t.book));
-            const QString seder = TanachSederText(t.book, t.seder, t.variant);
-            addLine(seder.isEmpty() ? book
-                                    : book + QLatin1Char(' ') + Q(TextOfResource(928)) +
-                                          QLatin1Char(' ') + seder,
-                    kColourLimud);
-        }
+        if (t.book != 0)
+            addLine(Q(TanachYomiText(t)), kColourLimud);
     }
     if (o.dafYomi && used < kLimitedLines) {
         const DAF_YOMI d = DafYomi(jdn);
         if (d.tractate != 0)
-            addLine(Q(TextOfResource(500 + d.tractate)) + QLatin1Char(' ') + Numeral(d.page),
-                    kColourLimud);
+            addLine(Q(DafYomiText(d)), kColourLimud);
     }
     if (o.yerushalmiYomi && used < kLimitedLines) {
         const YERUSHALMI_YOMI y = YerushalmiYomi(jdn);
         if (y.tractate != 0)
-            addLine(Q(TextOfResource(537 + y.tractate)) + QLatin1Char(' ') + Numeral(y.page),
-                    kColourLimud);
+            addLine(Q(YerushalmiYomiText(y)), kColourLimud);
     }
     if (o.halachaYomit && used < kLimitedLines) {
         const HALACHA_YOMIT h = HalachaYomit(jdn);
         if (h.book != 0)
-            addLine(Q(TextOfResource(639 + h.book)) + QLatin1Char(' ') + Numeral(h.siman) +
-                        QLatin1Char(':') + Numeral(h.seif),
-                    kColourLimud);
+            addLine(Q(HalachaYomitText(h)), kColourLimud);
     }
     if (o.mishnaYomit && used < kLimitedLines) {
         const MISHNA_YOMIT m = MishnaYomit(jdn);
         if (m.tractate != 0)
-            addLine(Q(TextOfResource(576 + m.tractate)) + QLatin1Char(' ') + Numeral(m.chapter) +
-                        QLatin1Char(':') + Numeral(m.mishna),
-                    kColourLimud);
+            addLine(Q(MishnaYomitText(m)), kColourLimud);
     }
 }
 
