@@ -211,7 +211,8 @@ TEST_F(MonthTableTest, CellsCarryShabbatHolidayAndOmerLines) {
     ASSERT_EQ(Times(shabbat).size(), 1);
     EXPECT_TRUE(Times(shabbat)[0].contains(QLatin1Char('-')));
     EXPECT_TRUE(Times(shabbat)[0].endsWith(QStringLiteral("@0")));
-    EXPECT_EQ(Lines(shabbat).value(0), QStringLiteral("Tazria"));
+    EXPECT_EQ(Lines(shabbat).value(0), QStringLiteral("Shemini"));
+    EXPECT_EQ(Lines(shabbat).value(1), QStringLiteral("Parshat Hachodesh"));
     // Pesach (23 April 2024, a Tuesday): candle lighting and havdalah.
     const int pesach = CellOf(Civil(2024, 4, 23).dayNumber);
     EXPECT_EQ(Lines(pesach), QStringList{QStringLiteral("Pesach")});
@@ -231,7 +232,7 @@ TEST_F(MonthTableTest, CellsCarryShabbatHolidayAndOmerLines) {
     options_.showParshiot = 0;
     table_.Refresh();
     EXPECT_TRUE(Times(shabbat).isEmpty());
-    EXPECT_FALSE(Lines(shabbat).contains(QStringLiteral("Tazria")));
+    EXPECT_FALSE(Lines(shabbat).contains(QStringLiteral("Shemini")));
 }
 
 TEST_F(MonthTableTest, DaylightSavingChangeIsNamed) {
