@@ -6,7 +6,7 @@
 
 namespace vessant {
 
-int WeekdayOfDayNumber(std::int32_t jd); // 0 Sunday .. 6 Saturday
+int WeekdayFromSunday(std::int32_t jd); // 0 Sunday .. 6 Saturday
 
 // The first Sunday on or after year-month-day.
 std::int32_t FirstSundayOnOrAfter(int year, int month, int day);

@@ -44,8 +44,8 @@ TEST(TimeZones, NamesComeFromTheTextTable) {
 }
 
 TEST(DstDates, WeekdayHelpers) {
-    EXPECT_EQ(WeekdayOfDayNumber(Jd(2024, 3, 31)), 0); // a Sunday
-    EXPECT_EQ(WeekdayOfDayNumber(Jd(2000, 1, 1)), 6);  // a Saturday
+    EXPECT_EQ(WeekdayFromSunday(Jd(2024, 3, 31)), 0); // a Sunday
+    EXPECT_EQ(WeekdayFromSunday(Jd(2000, 1, 1)), 6);  // a Saturday
     EXPECT_EQ(FirstSundayOfMonth(2024, 9), Jd(2024, 9, 1)); // the 1st itself
     EXPECT_EQ(FirstSundayOfMonth(2024, 3), Jd(2024, 3, 3));
     EXPECT_EQ(FirstSundayOnOrAfter(2024, 10, 9), Jd(2024, 10, 13));
