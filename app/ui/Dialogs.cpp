@@ -223,8 +223,14 @@ CReminderWindow::CReminderWindow(const QString& message, bool autoClose, QWidget
     auto* close = new QPushButton(UiText(782), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close, 0, Qt::AlignCenter);
-    if (autoClose)
-        QTimer::singleShot(kAutoCloseMilliseconds, this, &QWidget::close);
+    if (autoClose) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QStringLiteral("autoClose"));
+        timer->setSingleShot(true);
+        timer->setInterval(kAutoCloseMilliseconds);
+        connect(timer, &QTimer::timeout, this, &QWidget::close);
+        timer->start();
+    }
 }
 
 } // namespace vessant::ui

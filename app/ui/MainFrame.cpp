@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -92,6 +93,7 @@ CMainFrame::CMainFrame(COptionsStore& store, LOCATION_LIST& locations, QWidget* 
     });
 
     timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("minuteTimer"));
     timer_->setInterval(kMinuteTimerMs);
     connect(timer_, &QTimer::timeout, this, &CMainFrame::OnTimer);
     timer_->start();
@@ -221,7 +223,7 @@ void CMainFrame::BuildToolBar() {
 void CMainFrame::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(15 * 3 / 4 + 1);
+    font.setPixelSize(13); // a 15-pixel line
     bar->setFont(font);
     bar->showMessage(UiText(20023));
     for (int id : {104, 105, 106, 107}) {
@@ -361,12 +363,16 @@ void CMainFrame::SetCurrentLocation(int index) {
 void CMainFrame::StartHelp() {
     if (help_ && help_->state() != QProcess::NotRunning)
         return;
-    const std::filesystem::path program = platform::ProgramFolder() / "Vessant3Help";
+    // Beside this program, as installed; else wherever the search path finds it.
+    QString program = QString::fromStdWString((platform::ProgramFolder() / "Vessant3Help").wstring());
+    if (!QFileInfo(program).isExecutable())
+        program = QStandardPaths::findExecutable(QStringLiteral("Vessant3Help"));
     delete help_;
     help_ = new QProcess(this);
-    help_->setProgram(QString::fromStdWString(program.wstring()));
-    help_->start();
-    if (!help_->waitForStarted(3000)) {
+    help_->setProgram(program);
+    if (!program.isEmpty())
+        help_->start();
+    if (program.isEmpty() || !help_->waitForStarted(3000)) {
         delete help_;
         help_ = nullptr;
         ShowMessage(this, MessageKind::Warning, Q(Text(3)), UiText(20500));

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 namespace vessant::ui {
 namespace {
@@ -135,6 +136,31 @@ TEST_F(MainWindowTest, TodayAfterNightfallSelectsTheNextCivilDayInTheHebrewMonth
     Go(Civil(2023, 1, 1), kModeCivil);
     frame->RunCommand(kCmdToday);
     EXPECT_EQ(View()->Selected().dayNumber, Civil(2024, 4, 15).dayNumber);
+}
+
+TEST_F(MainWindowTest, MinuteTimerRollsTheDayOver) {
+    SetClock(2024, 4, 15, 18, 0);
+    CMainFrame* frame = Start();
+    auto* timer = frame->findChild<QTimer*>(QStringLiteral("minuteTimer"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 61000);
+    EXPECT_TRUE(timer->isActive());
+    Go(Civil(2024, 4, 15), kModeCivil);
+    auto todayDay = [this] { return View()->Table().Cell(View()->Table().TodayCell()).date.civDay; };
+    EXPECT_EQ(todayDay(), 15);
+    EXPECT_EQ(Pane(105), QStringLiteral("Today: 15 April 2024"));
+
+    // Nightfall moves today in the Hebrew month only; midnight moves it in both.
+    SetClock(2024, 4, 15, 21, 0);
+    frame->OnTimer();
+    EXPECT_EQ(todayDay(), 15);
+    View()->SetMode(kModeHebrew);
+    EXPECT_EQ(todayDay(), 16);
+    View()->SetMode(kModeCivil);
+    SetClock(2024, 4, 16, 0, 1);
+    frame->OnTimer();
+    EXPECT_EQ(todayDay(), 16);
+    EXPECT_EQ(Pane(105), QStringLiteral("Today: 16 April 2024"));
 }
 
 TEST_F(MainWindowTest, DateSteppersAndModeCommands) {
@@ -257,6 +283,11 @@ TEST_F(MainWindowTest, DueReminderShowsItsMessage) {
             shown = widget;
     ASSERT_NE(shown, nullptr);
     EXPECT_NE(shown->findChild<QLabel*>()->text().indexOf(QStringLiteral("Light the candles")), -1);
+    // "Auto close": the window closes itself after five minutes.
+    auto* autoClose = shown->findChild<QTimer*>(QStringLiteral("autoClose"));
+    ASSERT_NE(autoClose, nullptr);
+    EXPECT_TRUE(autoClose->isActive());
+    EXPECT_EQ(autoClose->interval(), 300000);
     shown->close();
 }
 
