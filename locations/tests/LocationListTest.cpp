@@ -2,16 +2,15 @@
 #include "locations/LocationList.h"
 #include "locations/LocationRow.h"
 #include "platform/ProfileFile.h"
+#include "testsupport/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
-#include <unistd.h>
 
 namespace vessant {
 namespace {
@@ -41,14 +40,7 @@ std::wstring DefaultCity(const LOCATION_LIST& list) { return DefaultLocation(lis
 
 class LocationFiles : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vessant-locations-" + std::to_string(::getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    void SetUp() override { folder_ = testsupport::FreshFolderForThisTest(); }
     fs::path folder_;
 };
 
@@ -288,7 +280,7 @@ TEST_F(LocationFiles, FailedSaveIsReportedAndKeepsThePreviousFile) {
     // whatever the user's rights.
     const fs::path moved = folder_.string() + ".moved";
     fs::rename(folder_, moved);
-    { std::ofstream(folder_) << "not a folder"; }
+    testsupport::WriteBytes(folder_, "not a folder");
     AddLocation(list, {L"Eilat", L"Israel", 34, 56, 1, 29, 33, 1, 18, 0, 15, 1, 3});
     SaveLocations(list, file);
     EXPECT_TRUE(file.Save());

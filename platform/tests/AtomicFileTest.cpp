@@ -1,52 +1,20 @@
 #include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
+#include "testsupport/FileSizeLimit.h"
+#include "testsupport/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sys/resource.h>
+#include <string>
+#include <vector>
 
 using namespace vessant::platform;
+using namespace vessant::testsupport;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& file, std::string_view bytes) {
-    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// One folder per test process, removed when the tests end.
-const fs::path& TestRoot() {
-    static const fs::path root = fs::path(testing::TempDir()) / ("vessant_atomic_" + std::to_string(::getpid()));
-    return root;
-}
-
-class RemoveTestRoot : public testing::Environment {
-public:
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(TestRoot(), ignored);
-    }
-};
-[[maybe_unused]] testing::Environment* const kRemoveTestRoot = testing::AddGlobalTestEnvironment(new RemoveTestRoot);
-
-fs::path FreshFolder(const char* name) {
-    const fs::path folder = TestRoot() / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 std::vector<std::string> FileNames(const fs::path& folder) {
     std::vector<std::string> names;
@@ -55,25 +23,6 @@ std::vector<std::string> FileNames(const fs::path& folder) {
     std::sort(names.begin(), names.end());
     return names;
 }
-
-// Makes every write beyond `bytes` fail with EFBIG, the way a full disk fails a write
-// half-way, even for root. Restored on destruction.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-};
 
 } // namespace
 

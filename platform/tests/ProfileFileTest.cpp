@@ -1,57 +1,19 @@
 #include "platform/ProfileFile.h"
 
 #include "platform/TextCodec.h"
+#include "testsupport/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <climits>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 using namespace vessant::platform;
+using namespace vessant::testsupport;
 namespace fs = std::filesystem;
 
 namespace {
-
-// The bytes of a UTF-16LE file with byte-order mark.
-std::string Utf16File(std::wstring_view text) {
-    return "\xFF\xFE" + Utf16LeFromWide(text);
-}
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& file, std::string_view bytes) {
-    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// One folder per test process, removed when the tests end.
-const fs::path& TestRoot() {
-    static const fs::path root = fs::path(testing::TempDir()) / ("vessant_profile_" + std::to_string(::getpid()));
-    return root;
-}
-
-class RemoveTestRoot : public testing::Environment {
-public:
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(TestRoot(), ignored);
-    }
-};
-[[maybe_unused]] testing::Environment* const kRemoveTestRoot = testing::AddGlobalTestEnvironment(new RemoveTestRoot);
-
-fs::path FreshFolder(const char* name) {
-    const fs::path folder = TestRoot() / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 std::wstring Text(const ProfileFile& profile) {
     const std::string bytes = profile.Serialize();

@@ -2,16 +2,14 @@
 #include "text/Language.h"
 #include "text/StringModule.h"
 #include "text/TextTable.h"
+#include "testsupport/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 using namespace vessant;
 namespace fs = std::filesystem;
@@ -24,28 +22,6 @@ const fs::path kFixtures = VESSANT_TEST_DATA;
 const std::wstring kHebrewSunday = L"\u05D9\u05D5\u05DD \u05E8\u05D0\u05E9\u05D5\u05DF";
 const std::wstring kHebrewTishrei = L"\u05EA\u05E9\u05E8\u05D9";
 const std::wstring kHebrewTitle = L"\u05D5\u05E1\u05E0\u05D8 3";
-
-// A scratch folder for module files, removed with the test.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        static std::atomic<int> counter{0};
-        path_ = fs::temp_directory_path() /
-                ("vessant-text-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-    void Write(const std::string& name, const std::string& utf8) const {
-        std::ofstream(path_ / name, std::ios::binary) << utf8;
-    }
-
-private:
-    fs::path path_;
-};
 
 // Each test starts as the program does: nothing loaded, the table empty.
 class LanguageLoading : public ::testing::Test {
@@ -167,10 +143,10 @@ TEST_F(LanguageLoading, LanguageZeroMeansTheSystemLanguage) {
 
     // An English desktop uses the built-in texts without looking for a module: a file
     // that claims to be English is never read.
-    ScratchFolder folder;
-    folder.Write("Vessant3_09.lng", "129\tNot the built-in text\n");
+    const fs::path folder = testsupport::FreshFolderForThisTest();
+    testsupport::WriteBytes(folder / "Vessant3_09.lng", "129\tNot the built-in text\n");
     LanguageState().systemLanguage = kLanguageEnglish;
-    EXPECT_EQ(LoadLanguage(0, folder.path()), kLanguageEnglish);
+    EXPECT_EQ(LoadLanguage(0, folder), kLanguageEnglish);
     EXPECT_EQ(LanguageState().loadedLanguage, kLanguageEnglish);
     EXPECT_EQ(Text(150), L"Sunday");
 
@@ -181,23 +157,23 @@ TEST_F(LanguageLoading, LanguageZeroMeansTheSystemLanguage) {
 }
 
 TEST_F(LanguageLoading, MissingModuleLeavesEnglishAndTheLoadedLanguageAlone) {
-    ScratchFolder empty;
-    EXPECT_EQ(LoadLanguage(kLanguageHebrew, empty.path()), kLanguageEnglish);
+    const fs::path empty = testsupport::FreshFolderForThisTest();
+    EXPECT_EQ(LoadLanguage(kLanguageHebrew, empty), kLanguageEnglish);
     EXPECT_EQ(LanguageState().loadedLanguage, 0);
     EXPECT_FALSE(IsHebrewInterface());
     EXPECT_EQ(MainWindowCaption(kLanguageEnglish), L"Vessant 3");
     ExpectEnglishTable();
 
     // A folder that does not exist at all behaves the same.
-    EXPECT_EQ(LoadLanguage(kLanguageHebrew, empty.path() / "missing"), kLanguageEnglish);
+    EXPECT_EQ(LoadLanguage(kLanguageHebrew, empty / "missing"), kLanguageEnglish);
     EXPECT_EQ(LanguageState().loadedLanguage, 0);
 }
 
 TEST_F(LanguageLoading, AStringTheModuleLacksKeepsThePreviousText) {
     ASSERT_EQ(LoadLanguage(kLanguageHebrew, kFixtures), kLanguageHebrew);
-    ScratchFolder folder;
-    folder.Write("Vessant3_0c.lng", "130\tlundi\n161\t\n");
-    EXPECT_EQ(LoadLanguage(12, folder.path()), 12);
+    const fs::path folder = testsupport::FreshFolderForThisTest();
+    testsupport::WriteBytes(folder / "Vessant3_0c.lng", "130\tlundi\n161\t\n");
+    EXPECT_EQ(LoadLanguage(12, folder), 12);
     EXPECT_EQ(LanguageState().loadedLanguage, 12);
     EXPECT_FALSE(IsHebrewInterface());
     EXPECT_EQ(Text(151), L"lundi");
@@ -218,8 +194,8 @@ TEST_F(LanguageLoading, ChoosingEnglishRestoresEveryTextAndEndsRightToLeft) {
 
 TEST_F(LanguageLoading, AFailedSwitchAwayFromHebrewEndsRightToLeft) {
     ASSERT_EQ(LoadLanguage(kLanguageHebrew, kFixtures), kLanguageHebrew);
-    ScratchFolder empty;
-    EXPECT_EQ(LoadLanguage(12, empty.path()), kLanguageEnglish);
+    const fs::path empty = testsupport::FreshFolderForThisTest();
+    EXPECT_EQ(LoadLanguage(12, empty), kLanguageEnglish);
     // The Hebrew texts are gone, so the layout must not stay right to left.
     EXPECT_EQ(LanguageState().loadedLanguage, kLanguageEnglish);
     EXPECT_FALSE(IsHebrewInterface());
@@ -227,23 +203,23 @@ TEST_F(LanguageLoading, AFailedSwitchAwayFromHebrewEndsRightToLeft) {
 }
 
 TEST(LanguageModules, OfferedLanguagesAreEnglishThenEachModuleFile) {
-    ScratchFolder first;
-    ScratchFolder second;
-    first.Write("Vessant3_0d.lng", "");
-    first.Write("Vessant3_0c.lng", "");
-    first.Write("Vessant3_09.lng", "");      // English is built in and listed once
-    first.Write("Vessant3_0D.lng", "");      // upper case names no module
-    first.Write("Vessant3_0d.dll", "");
-    first.Write("Vessant3_1.lng", "");
-    first.Write("Vessant3_zz.lng", "");
-    first.Write("vessant3_07.lng", "");
-    fs::create_directory(first.path() / "Vessant3_10.lng");
-    second.Write("Vessant3_0d.lng", "");
-    second.Write("Vessant3_19.lng", "");
-    EXPECT_EQ(AvailableLanguages({first.path(), second.path(), first.path() / "missing"}),
+    const fs::path first = testsupport::FreshFolderForThisTest("first");
+    const fs::path second = testsupport::FreshFolderForThisTest("second");
+    testsupport::WriteBytes(first / "Vessant3_0d.lng", "");
+    testsupport::WriteBytes(first / "Vessant3_0c.lng", "");
+    testsupport::WriteBytes(first / "Vessant3_09.lng", "");      // English is built in and listed once
+    testsupport::WriteBytes(first / "Vessant3_0D.lng", "");      // upper case names no module
+    testsupport::WriteBytes(first / "Vessant3_0d.dll", "");
+    testsupport::WriteBytes(first / "Vessant3_1.lng", "");
+    testsupport::WriteBytes(first / "Vessant3_zz.lng", "");
+    testsupport::WriteBytes(first / "vessant3_07.lng", "");
+    fs::create_directory(first / "Vessant3_10.lng");
+    testsupport::WriteBytes(second / "Vessant3_0d.lng", "");
+    testsupport::WriteBytes(second / "Vessant3_19.lng", "");
+    EXPECT_EQ(AvailableLanguages({first, second, first / "missing"}),
               (std::vector<int>{9, 12, 13, 25}));
-    ScratchFolder empty;
-    EXPECT_EQ(AvailableLanguages({empty.path()}), std::vector<int>{9});
+    const fs::path empty = testsupport::FreshFolderForThisTest("empty");
+    EXPECT_EQ(AvailableLanguages({empty}), std::vector<int>{9});
 }
 
 TEST(LanguageModules, ParsingKeepsWellFormedLinesOnly) {
@@ -280,18 +256,18 @@ TEST(LanguageModules, ParsingKeepsWellFormedLinesOnly) {
 }
 
 TEST(LanguageModules, AnUnreadableFileIsNoModule) {
-    ScratchFolder folder;
-    EXPECT_FALSE(StringModule::Load(folder.path() / "Vessant3_0d.lng").has_value());
-    EXPECT_FALSE(StringModule::Load(folder.path()).has_value()); // a folder, not a file
+    const fs::path folder = testsupport::FreshFolderForThisTest();
+    EXPECT_FALSE(StringModule::Load(folder / "Vessant3_0d.lng").has_value());
+    EXPECT_FALSE(StringModule::Load(folder).has_value()); // a folder, not a file
     const auto fixture = StringModule::Load(kFixtures / "Vessant3_0d.lng");
     ASSERT_TRUE(fixture.has_value());
     EXPECT_EQ(fixture->size(), 5u);
 }
 
 TEST_F(LanguageLoading, AFolderNamedLikeAModuleIsNotLoaded) {
-    ScratchFolder folder;
-    fs::create_directory(folder.path() / "Vessant3_0d.lng");
-    EXPECT_EQ(LoadLanguage(kLanguageHebrew, folder.path()), kLanguageEnglish);
+    const fs::path folder = testsupport::FreshFolderForThisTest();
+    fs::create_directory(folder / "Vessant3_0d.lng");
+    EXPECT_EQ(LoadLanguage(kLanguageHebrew, folder), kLanguageEnglish);
     EXPECT_EQ(LanguageState().loadedLanguage, 0);
     EXPECT_EQ(Text(150), L"Sunday");
 }

@@ -1,12 +1,12 @@
 #include "zmanim/ShitotStore.h"
 
 #include "platform/ProfileFile.h"
+#include "testsupport/TestFiles.h"
 #include "text/Language.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace vessant {
@@ -18,13 +18,9 @@ class ShitotStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
         LoadLanguage(kLanguageEnglish);
-        folder_ = fs::temp_directory_path() /
-                  ("vessant-shitot-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        folder_ = testsupport::FreshFolderForThisTest();
         store_.SetShitotFolder(folder_);
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     SHITA_STRUCT Values(int alot = 1) const {
         SHITA_STRUCT s = NewShitaDefaults();

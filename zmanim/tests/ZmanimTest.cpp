@@ -4,12 +4,12 @@
 #include "zmanim/tests/GoldenFixture.h"
 
 #include "platform/Clock.h"
+#include "testsupport/TestFiles.h"
 #include "zmanim/ShitotStore.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <string>
 
 namespace vessant {
@@ -267,9 +267,7 @@ TEST(Zmanim, UserAnglesAreFormedInSinglePrecision) {
 }
 
 TEST(Zmanim, SetupLooksUpCustomShitotInTheProgramStore) {
-    const auto folder = std::filesystem::temp_directory_path() / "vessant-zmanim-setup-test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const auto folder = testsupport::FreshFolderForThisTest();
     CShitotStore& store = ProgramShitot();
     store.SetShitotFolder(folder);
     store.LoadShitot();
@@ -287,7 +285,6 @@ TEST(Zmanim, SetupLooksUpCustomShitotInTheProgramStore) {
     EXPECT_EQ(z.alotShita, 0);
     EXPECT_EQ(z.chametzShita, 0);
     store.Clear();
-    std::filesystem::remove_all(folder);
 }
 
 class IsAfterTzeitTest : public ::testing::Test {

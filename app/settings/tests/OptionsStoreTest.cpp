@@ -2,63 +2,19 @@
 #include "app/settings/OptionsStore.h"
 
 #include "platform/TextCodec.h"
+#include "testsupport/TestFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 using namespace vessant;
+using namespace vessant::testsupport;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& file, std::string_view bytes) {
-    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string Utf16File(std::wstring_view text) {
-    return "\xFF\xFE" + platform::Utf16LeFromWide(text);
-}
-
-// The text of a UTF-16LE file, which must begin with the byte-order mark.
-std::wstring Utf16Text(const fs::path& file) {
-    const std::string bytes = ReadBytes(file);
-    EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE") << file;
-    return platform::WideFromUtf16Le(bytes.substr(std::min<std::size_t>(2, bytes.size())));
-}
-
-// One folder per test process, removed when the tests end.
-const fs::path& TestRoot() {
-    static const fs::path root = fs::path(testing::TempDir()) / ("vessant_settings_" + std::to_string(::getpid()));
-    return root;
-}
-
-class RemoveTestRoot : public testing::Environment {
-public:
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(TestRoot(), ignored);
-    }
-};
-[[maybe_unused]] testing::Environment* const kRemoveTestRoot = testing::AddGlobalTestEnvironment(new RemoveTestRoot);
-
-fs::path FreshFolder(const std::string& name) {
-    const fs::path folder = TestRoot() / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 // A store on its own folder, holding `contents` as options.ini when given.
 COptionsStore StoreWithFile(const std::string& name, const std::string* contents) {
@@ -80,8 +36,7 @@ TEST(OptionsStore, AFreshStartWritesEveryKeyWithItsDefaultInTableOrder) {
     ASSERT_FALSE(store.SaveAll());
 
     // The expected file, written out by hand from the key table.
-    std::ifstream golden(fs::path(VESSANT_TEST_DATA) / "fresh_options.txt", std::ios::binary);
-    std::string expected{std::istreambuf_iterator<char>(golden), std::istreambuf_iterator<char>()};
+    const std::string expected = ReadBytes(fs::path(VESSANT_TEST_DATA) / "fresh_options.txt");
     std::wstring expectedText;
     for (char c : expected) {
         if (c == '\n')

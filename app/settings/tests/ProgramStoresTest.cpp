@@ -2,42 +2,17 @@
 
 #include "locations/LocationList.h"
 #include "platform/TextCodec.h"
+#include "testsupport/TestFiles.h"
 #include "text/Language.h"
 #include "zmanim/ShitotStore.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 using namespace vessant;
+using namespace vessant::testsupport;
 namespace fs = std::filesystem;
-
-namespace {
-
-fs::path FreshFolder(const std::string& name) {
-    const fs::path folder =
-        fs::path(testing::TempDir()) / ("vessant_stores_" + std::to_string(::getpid())) / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-std::wstring Utf16Text(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return bytes.size() < 2 ? std::wstring() : platform::WideFromUtf16Le(bytes.substr(2));
-}
-
-void WriteUtf16(const fs::path& file, std::wstring_view text) {
-    const std::string bytes = "\xFF\xFE" + platform::Utf16LeFromWide(text);
-    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-} // namespace
 
 TEST(ProgramStores, FreshStartWritesTheTwoBuiltInLocations) {
     LoadLanguage(kLanguageEnglish);
@@ -61,9 +36,9 @@ TEST(ProgramStores, FreshStartWritesTheTwoBuiltInLocations) {
 
 TEST(ProgramStores, LocationsKeepTheirCustomShitaAndTheDefaultMarker) {
     const fs::path folder = FreshFolder("custom");
-    WriteUtf16(folder / "shitot.ini",
+    WriteUtf16File(folder / "shitot.ini",
                L"[My Rav]\r\nid=100\r\n");
-    WriteUtf16(folder / "options.ini",
+    WriteUtf16File(folder / "options.ini",
                L"[Version]\r\nINI=0.0.0.0\r\nProgram=3.2.46.29\r\n"
                L"[locations]\r\n"
                L"0=Jerusalem\tIsrael\t35\t14\t1\t31\t46\t1\t18\t15\t0\t1\t6\t\t\r\n"
