@@ -84,7 +84,7 @@ CMainFrame::CMainFrame(COptionsStore& store, LOCATION_LIST& locations, QWidget* 
 
     tray_ = new QSystemTrayIcon(ProgramIcon(), this);
     auto* trayMenu = new QMenu(this);
-    trayMenu->addAction(UiText(20022), this, [this] { RunCommand(kCmdHelp); });
+    trayMenu->addAction(UiText(20022), this, [this] { RunCommand(kCmdAbout); });
     trayMenu->addAction(UiText(20002), this, [this] { RunCommand(kCmdExit); });
     tray_->setContextMenu(trayMenu);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -491,6 +491,7 @@ void CMainFrame::ShowAtStart() {
     }
     UpdateDatePanes();
     UpdateLocationPanes();
+    view_->setFocus();
 }
 
 WINDOW_PLACEMENT CMainFrame::CurrentPlacement() const {

@@ -6,6 +6,9 @@
 
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"
+#include "calendar/HebrewNumeral.h"
+#include "dayevents/DayEvents.h"
+#include "app/ui/UiText.h"
 #include "locations/LocationList.h"
 #include "platform/Clock.h"
 #include "text/Language.h"
@@ -233,6 +236,18 @@ TEST_F(MonthTableTest, CellsCarryShabbatHolidayAndOmerLines) {
     table_.Refresh();
     EXPECT_TRUE(Times(shabbat).isEmpty());
     EXPECT_FALSE(Lines(shabbat).contains(QStringLiteral("Shemini")));
+}
+
+TEST_F(MonthTableTest, HebrewInterfaceWritesHebrewNumerals) {
+    LanguageState().loadedLanguage = kLanguageHebrew;
+    Show(kModeHebrew, Hebrew(5784, kNisan, 15));
+    const int pesach = CellOf(Hebrew(5784, kNisan, 15).dayNumber);
+    EXPECT_EQ(table_.Cell(pesach).hebrewDayText, Q(HebrewNumeral(15)));
+    EXPECT_EQ(table_.Cell(pesach).civilDayText, QStringLiteral("23"));
+    EXPECT_TRUE(Lines(CellOf(Hebrew(5784, kNisan, 16).dayNumber)).contains(Q(OmerText(1)).replace(QStringLiteral("1"), Q(HebrewNumeral(1)))));
+    EXPECT_EQ(table_.TitleBand().hebrewYear, Q(HebrewNumeral(5784)));
+    EXPECT_TRUE(table_.ZmanimBox().date.startsWith(QChar(0x202A) + QStringLiteral("23") + QChar(0x202E)));
+    LanguageState().loadedLanguage = kLanguageEnglish;
 }
 
 TEST_F(MonthTableTest, DaylightSavingChangeIsNamed) {
