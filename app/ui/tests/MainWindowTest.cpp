@@ -193,6 +193,22 @@ TEST_F(MainWindowTest, DateSteppersAndModeCommands) {
     EXPECT_EQ(View()->Stepper(202)->x(), View()->Table().TitleLayout()[2] + 20);
 }
 
+TEST_F(MainWindowTest, PopupJumpsToBarAndBatMitzvah) {
+    CMainFrame* frame = Start();
+    Go(Hebrew(5784, kNisan, 15), kModeHebrew);
+    frame->RunCommand(kCmdBarMitzvah);
+    EXPECT_EQ(View()->Selected().dayNumber, Hebrew(5797, kNisan, 15).dayNumber);
+    Go(Hebrew(5784, kNisan, 15), kModeHebrew);
+    frame->RunCommand(kCmdBatMitzvah);
+    EXPECT_EQ(View()->Selected().dayNumber, Hebrew(5796, kNisan, 15).dayNumber);
+    // Born in Adar II: a common year's Adar.
+    Go(Hebrew(5784, kAdarII, 10), kModeHebrew);
+    frame->RunCommand(kCmdBarMitzvah);
+    EXPECT_EQ(View()->Selected().hebYear, 5797);
+    EXPECT_EQ(View()->Selected().hebMonth, kAdar);
+    EXPECT_EQ(View()->Selected().hebDay, 10);
+}
+
 TEST_F(MainWindowTest, QuickLocationChangeKeepsTheDefault) {
     CMainFrame* frame = Start();
     Go(Civil(2024, 4, 15), kModeCivil);
