@@ -1,6 +1,7 @@
 #include "calendar/DateOperations.h"
 
 #include "calendar/HebrewCalendar.h"
+#include "calendar/Weekday.h"
 #include "platform/Clock.h"
 
 #include <cstdint>
@@ -245,7 +246,7 @@ void AddCivilYears(DATE_STRUCT& date, int years) {
     SetSteppedCivilDate(date, static_cast<int>(year), shown.month, shown.day);
 }
 
-int Weekday(const DATE_STRUCT& date) { return (date.dayNumber - 6) % 7 + 1; }
+int Weekday(const DATE_STRUCT& date) { return WeekdayOfDayNumber(date.dayNumber); }
 
 DATE_TRIPLE CivilDateForDisplay(const DATE_STRUCT& date) {
     if (date.dayNumber > date.lastJulianDayNumber)

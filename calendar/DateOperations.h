@@ -55,7 +55,7 @@ void StepCivilMonth(DATE_STRUCT& date, int direction);
 // Civil years from the date as displayed; refused when civYear + n < 1.
 void AddCivilYears(DATE_STRUCT& date, int years);
 
-// 1 Sunday ... 7 Shabbat.
+// 1 Sunday ... 7 Shabbat (calendar/Weekday.h).
 int Weekday(const DATE_STRUCT& date);
 
 // The civil date as the user sees it: Julian up to the last Julian day, else Gregorian.

@@ -40,6 +40,14 @@ int GregorianDayNumber(int a, int m, int d) {
          - 32075;
 }
 
+// 1 Tishrei is 163 days after 15 Nisan of the year before, which falls on day
+// `pesachDayOfMarch` of March (past 31: of April) of astronomical year H - 3761.
+int NewYearDay(int hebrewYear, int pesachDayOfMarch) {
+    const int pesachYear = hebrewYear - 3761;
+    const int P = pesachDayOfMarch;
+    return (P > 31 ? GregorianDayNumber(pesachYear, 4, P - 31) : GregorianDayNumber(pesachYear, 3, P)) + 163;
+}
+
 } // namespace
 
 int CivilToDayNumber(int year, int month, int day, bool julian) {
@@ -101,6 +109,15 @@ bool IsHebrewLeapYear(int hebrewYear) {
     return r == 3 || r == 6 || r == 8 || r == 11 || r == 14 || r == 17 || r == 19;
 }
 
+int HebrewNewYearDay(int hebrewYear) { return NewYearDay(hebrewYear, PesachDayOfMarch(hebrewYear - 1)); }
+
+int HebrewDayNumber(int hebrewYear, int month, int day) {
+    DATE_STRUCT scratch;
+    if (HebrewToCivil(hebrewYear, month, day, scratch) != 0)
+        return 0;
+    return CivilToDayNumber(scratch.civYear, scratch.civMonth, scratch.civDay, false);
+}
+
 int HebrewToCivil(int hebrewYear, int month, int day, DATE_STRUCT& date) {
     const int H = hebrewYear;
     if (day < 1 || day > 30)
@@ -126,11 +143,7 @@ int HebrewToCivil(int hebrewYear, int month, int day, DATE_STRUCT& date) {
     if (day > date.hebMonthLength[static_cast<std::size_t>(month - 1)])
         return kHebrewDayRange;
 
-    // 1 Tishrei is 163 days after 15 Nisan of the year before; that Pesach falls in the
-    // (astronomical) civil year H - 3761.
-    const int pesachYear = H - 3761;
-    int dayNumber = P0 > 31 ? GregorianDayNumber(pesachYear, 4, P0 - 31) : GregorianDayNumber(pesachYear, 3, P0);
-    dayNumber += 163;
+    int dayNumber = NewYearDay(H, P0);
     const int counted = month == kAdar ? kAdarII : month;
     for (int i = 1; i < counted; ++i)
         dayNumber += date.hebMonthLength[static_cast<std::size_t>(i - 1)];

@@ -44,6 +44,13 @@ int PesachDayOfMarch(int hebrewYear);
 // Years 3, 6, 8, 11, 14, 17 and 19 of the 19-year cycle.
 bool IsHebrewLeapYear(int hebrewYear);
 
+// Day number of 1 Tishrei of a Hebrew year, where HebrewToCivil puts it; for year 0,
+// which the conversions refuse, the value the same arithmetic gives.
+int HebrewNewYearDay(int hebrewYear);
+
+// Day number of a Hebrew date; 0 when HebrewToCivil refuses the date.
+int HebrewDayNumber(int hebrewYear, int month, int day);
+
 // Checks a Hebrew date and fills the record's Hebrew year length, Hebrew and civil month
 // lengths and Gregorian civil date (not dayNumber, not the Hebrew date fields). Returns
 // 0 or a code 4..8; on failure the record may be partly written.

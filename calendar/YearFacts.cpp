@@ -40,17 +40,7 @@ CYCLE_POSITION CyclePosition(int hebrewYear, int length) {
 
 } // namespace
 
-int HebrewYearType(int hebrewYear) {
-    const int cheshvan = HebrewMonthLength(kCheshvan, hebrewYear);
-    const int kislev = HebrewMonthLength(kKislev, hebrewYear);
-    if (cheshvan == 29 && kislev == 30)
-        return kYearInOrder;
-    if (cheshvan == 29 && kislev == 29)
-        return kYearDeficient;
-    if (cheshvan == 30 && kislev == 30)
-        return kYearComplete;
-    return 0;
-}
+int HebrewYearType(int hebrewYear) { return HebrewYearFrame(hebrewYear).kind; }
 
 std::wstring HebrewYearTypeText(int hebrewYear) {
     const int type = HebrewYearType(hebrewYear);

@@ -3,13 +3,11 @@
 // the lunar, solar and shmita cycles and its distance from three epochs, each with the
 // sentence the panel shows (texts of the loaded language).
 
+#include "calendar/HebrewYear.h"
+
 #include <string>
 
 namespace vessant {
-
-inline constexpr int kYearInOrder = 1;   // Cheshvan 29, Kislev 30
-inline constexpr int kYearDeficient = 2; // both 29
-inline constexpr int kYearComplete = 3;  // both 30
 
 // Epoch years (Hebrew).
 inline constexpr int kEpochTemple = 3830;    // destruction of the Temple

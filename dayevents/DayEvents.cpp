@@ -1,6 +1,5 @@
 #include "DayEvents.h"
 
-#include "CalendarFacts.h"
 #include "HebrewMonths.h"
 #include "HolidayTable.h"
 #include "IsraeliDays.h"
@@ -8,13 +7,13 @@
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"
 #include "calendar/HebrewNumeral.h"
+#include "calendar/HebrewYear.h"
+#include "calendar/Weekday.h"
 #include "text/Language.h"
 #include "text/TextTable.h"
 
 namespace vessant {
 namespace {
-
-using namespace weekday;
 
 struct Day {
     std::int32_t year;
@@ -28,18 +27,18 @@ struct Day {
 bool ConditionHolds(HolidayCondition condition, const Day& d) {
     switch (condition) {
     case HolidayCondition::Always: return true;
-    case HolidayCondition::Shabbat: return d.weekday == Shabbat;
-    case HolidayCondition::NotShabbat: return d.weekday != Shabbat;
-    case HolidayCondition::Sunday: return d.weekday == Sunday;
-    case HolidayCondition::Thursday: return d.weekday == Thursday;
-    case HolidayCondition::Friday: return d.weekday == Friday;
-    case HolidayCondition::KislevOf30: return KislevDays(d.year) == 30;
-    case HolidayCondition::KislevOf29: return KislevDays(d.year) == 29;
+    case HolidayCondition::Shabbat: return d.weekday == kShabbat;
+    case HolidayCondition::NotShabbat: return d.weekday != kShabbat;
+    case HolidayCondition::Sunday: return d.weekday == kSunday;
+    case HolidayCondition::Thursday: return d.weekday == kThursday;
+    case HolidayCondition::Friday: return d.weekday == kFriday;
+    case HolidayCondition::KislevOf30: return HebrewMonthDays(d.year, kKislev) == 30;
+    case HolidayCondition::KislevOf29: return HebrewMonthDays(d.year, kKislev) == 29;
     case HolidayCondition::FromYear5727: return d.year >= 5727;
     case HolidayCondition::Year3830: return d.year == 3830;
-    case HolidayCondition::After3830NotShabbat: return d.year > 3830 && d.weekday != Shabbat;
-    case HolidayCondition::After3830Shabbat: return d.year > 3830 && d.weekday == Shabbat;
-    case HolidayCondition::After3830Sunday: return d.year > 3830 && d.weekday == Sunday;
+    case HolidayCondition::After3830NotShabbat: return d.year > 3830 && d.weekday != kShabbat;
+    case HolidayCondition::After3830Shabbat: return d.year > 3830 && d.weekday == kShabbat;
+    case HolidayCondition::After3830Sunday: return d.year > 3830 && d.weekday == kSunday;
     case HolidayCondition::HolocaustDay: return IsHolocaustDay(d.year, d.day, d.weekday);
     case HolidayCondition::MemorialDay: return IsMemorialDay(d.year, d.day, d.weekday);
     case HolidayCondition::IndependenceDay: return IsIndependenceDay(d.year, d.day, d.weekday);
@@ -67,41 +66,26 @@ void FixedDateRules(DAY_EVENTS& list, const Day& d) {
         ApplyRules(list, hebmonth::TheAdar, d);
 }
 
-std::int32_t MonthDays(std::int32_t month, std::int32_t year) {
-    switch (month) {
-    case hebmonth::Cheshvan: return CheshvanDays(year);
-    case hebmonth::Kislev: return KislevDays(year);
-    case hebmonth::Tevet:
-    case hebmonth::AdarII:
-    case hebmonth::Iyar:
-    case hebmonth::Tammuz:
-    case hebmonth::Elul:
-    case hebmonth::Adar: return 29;
-    default: return 30;
-    }
-}
-
 // Step 3.
 void RoshChodesh(DAY_EVENTS& list, const Day& d) {
     if (d.day == 30) {
         AddDayEvent(list, 89, kDayMention);
     } else if (d.day == 1) {
-        if (d.month != hebmonth::Tishrei) {
+        if (d.month != kTishrei) {
             const std::int32_t before = hebmonth::Previous(d.month, d.leap);
-            AddDayEvent(list, MonthDays(before, d.year) == 30 ? 90 : 88, kDayMention);
+            AddDayEvent(list, HebrewMonthDays(d.year, before) == 30 ? 90 : 88, kDayMention);
         }
-    } else if (d.weekday == Shabbat && d.month != hebmonth::Elul && d.day >= 23 && d.day <= 29) {
+    } else if (d.weekday == kShabbat && d.month != kElul && d.day >= 23 && d.day <= 29) {
         AddDayEvent(list, kCodeShabbatMevarchim, d.day == 29 ? kDayMevarchimOn29 : kDayMention);
     }
 }
 
 // Step 4: the eve of Rosh Chodesh, moved back to Thursday when the 29th is Friday or Shabbat.
 void YomKippurKatan(DAY_EVENTS& list, const Day& d) {
-    if (d.month == hebmonth::Tishrei || d.month == hebmonth::Kislev || d.month == hebmonth::Nisan ||
-        d.month == hebmonth::Elul)
+    if (d.month == kTishrei || d.month == kKislev || d.month == kNisan || d.month == kElul)
         return;
-    const bool on29 = d.day == 29 && d.weekday >= Sunday && d.weekday <= Thursday;
-    const bool movedUp = (d.day == 27 || d.day == 28) && d.weekday == Thursday;
+    const bool on29 = d.day == 29 && d.weekday >= kSunday && d.weekday <= kThursday;
+    const bool movedUp = (d.day == 27 || d.day == 28) && d.weekday == kThursday;
     if (on29 || movedUp)
         AddDayEvent(list, 87, kDayMention);
 }
@@ -109,11 +93,11 @@ void YomKippurKatan(DAY_EVENTS& list, const Day& d) {
 // Step 5.
 void Omer(DAY_EVENTS& list, const Day& d) {
     std::int32_t count = 0;
-    if (d.month == hebmonth::Nisan && d.day >= 16)
+    if (d.month == kNisan && d.day >= 16)
         count = d.day - 15; // [1, 15]
-    else if (d.month == hebmonth::Iyar)
+    else if (d.month == kIyyar)
         count = d.day + 15; // [16, 44]
-    else if (d.month == hebmonth::Sivan && d.day <= 5)
+    else if (d.month == kSivan && d.day <= 5)
         count = d.day + 44; // [45, 49]
     if (count > 0)
         AddDayEvent(list, kCodeOmer, count);
@@ -121,14 +105,14 @@ void Omer(DAY_EVENTS& list, const Day& d) {
 
 // Step 6: Monday, Thursday and Monday after the festivals of Tishrei and Nisan.
 void TaanitBehab(DAY_EVENTS& list, const Day& d) {
-    if (d.month != hebmonth::Cheshvan && d.month != hebmonth::Iyar)
+    if (d.month != kCheshvan && d.month != kIyyar)
         return;
-    if (d.weekday == Monday && d.day >= 4 && d.day <= 10)
+    if (d.weekday == kMonday && d.day >= 4 && d.day <= 10)
         AddDayEvent(list, 23, kDayMinorFast);
-    else if (d.weekday == Thursday && d.day >= 7 && d.day <= 13)
+    else if (d.weekday == kThursday && d.day >= 7 && d.day <= 13)
         AddDayEvent(list, 24, kDayMinorFast);
-    else if (d.weekday == Monday && d.day >= 11 && d.day <= 17)
-        AddDayEvent(list, d.month == hebmonth::Cheshvan ? 25 : 26, kDayMinorFast);
+    else if (d.weekday == kMonday && d.day >= 11 && d.day <= 17)
+        AddDayEvent(list, d.month == kCheshvan ? 25 : 26, kDayMinorFast);
 }
 
 // Step 7: outside Israel the request begins sixty days after the Julian autumn equinox,

@@ -1,11 +1,11 @@
 #include "Haftarah.h"
 
-#include "CalendarFacts.h"
 #include "HaftarahTables.h"
-#include "HebrewMonths.h"
 #include "YearType.h"
 
+#include "calendar/DateStruct.h"
 #include "calendar/HebrewNumeral.h"
+#include "calendar/Weekday.h"
 #include "text/Language.h"
 #include "text/TextTable.h"
 
@@ -51,7 +51,7 @@ std::int32_t HaftarahSelector(const DAY_EVENTS& events, std::int32_t weekday, st
     std::int32_t result = kHaftarahNone;
     if (special != 0)
         return result;
-    const bool shabbat = weekday == weekday::Shabbat;
+    const bool shabbat = weekday == kShabbat;
     for (const DAY_EVENT& entry : events.entries) {
         if (entry.code == 0)
             break;
@@ -66,7 +66,7 @@ std::int32_t HaftarahSelector(const DAY_EVENTS& events, std::int32_t weekday, st
             // Chanukah's reading outranks Rosh Chodesh's on the Shabbat they share.
             if (result != kHaftarahShabbatChanukah && result != kHaftarahShabbatChanukah8) {
                 if (shabbat)
-                    result = hebrewMonth == hebmonth::Av ? kHaftarahShabbatRoshChodeshAv : kHaftarahShabbatRoshChodesh;
+                    result = hebrewMonth == kAv ? kHaftarahShabbatRoshChodeshAv : kHaftarahShabbatRoshChodesh;
                 else
                     result = kHaftarahWeekdayRoshChodesh;
             }
@@ -169,7 +169,7 @@ std::int32_t DayHaftarot(const DAY_EVENTS& events, std::int32_t weekday, std::in
         HaftarahForKey(morning, kTishaBavMorningKey);
         HaftarahForKey(afternoon, kTishaBavAfternoonKey);
     } else if (haftarahCase == kHaftarahNone) {
-        if (weekday == weekday::Shabbat && firstPortion != 0)
+        if (weekday == kShabbat && firstPortion != 0)
             HaftarahForShabbat(morning, special, hebrewYear, firstPortion, diaspora);
     } else {
         const std::int32_t key = HaftarahKeyOfCase(haftarahCase, holidayCode);

@@ -1,25 +1,12 @@
 #pragma once
-// Hebrew month numbers as the date record holds them, and the two "Adar" stand-ins the
-// rule tables use so that one row serves common and leap years alike.
+// The two "Adar" stand-ins the rule tables use so that one row serves common and leap
+// years alike, beside the calendar's own month numbers (calendar/DateStruct.h).
+
+#include "calendar/DateStruct.h"
 
 #include <cstdint>
 
 namespace vessant::hebmonth {
-
-inline constexpr std::int32_t Tishrei = 1;
-inline constexpr std::int32_t Cheshvan = 2;
-inline constexpr std::int32_t Kislev = 3;
-inline constexpr std::int32_t Tevet = 4;
-inline constexpr std::int32_t Shevat = 5;
-inline constexpr std::int32_t AdarI = 6;  // leap years only
-inline constexpr std::int32_t AdarII = 7; // leap years only
-inline constexpr std::int32_t Nisan = 8;
-inline constexpr std::int32_t Iyar = 9;
-inline constexpr std::int32_t Sivan = 10;
-inline constexpr std::int32_t Tammuz = 11;
-inline constexpr std::int32_t Av = 12;
-inline constexpr std::int32_t Elul = 13;
-inline constexpr std::int32_t Adar = 14; // the single Adar of a common year
 
 // Table stand-ins, never stored in a date:
 inline constexpr std::int32_t TheAdar = 15;       // Adar II in a leap year, Adar in a common year
@@ -28,9 +15,9 @@ inline constexpr std::int32_t BeforeTheAdar = 16; // Adar I in a leap year, Shev
 // The real month a table month stands for in a year of the given kind.
 constexpr std::int32_t Resolve(std::int32_t tableMonth, bool leap) {
     if (tableMonth == TheAdar)
-        return leap ? AdarII : Adar;
+        return leap ? kAdarII : kAdar;
     if (tableMonth == BeforeTheAdar)
-        return leap ? AdarI : Shevat;
+        return leap ? kAdarI : kShevat;
     return tableMonth;
 }
 
@@ -38,10 +25,10 @@ constexpr std::int32_t Resolve(std::int32_t tableMonth, bool leap) {
 // comes Adar II or Adar, before Adar I and a common Adar comes Shevat. 0 for Tishrei.
 constexpr std::int32_t Previous(std::int32_t month, bool leap) {
     switch (month) {
-    case Tishrei: return 0;
-    case AdarI:
-    case Adar: return Shevat;
-    case Nisan: return leap ? AdarII : Adar;
+    case kTishrei: return 0;
+    case kAdarI:
+    case kAdar: return kShevat;
+    case kNisan: return leap ? kAdarII : kAdar;
     default: return month - 1;
     }
 }

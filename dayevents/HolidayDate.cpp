@@ -4,16 +4,15 @@
 
 #include "DayEvents.h"
 
-#include "CalendarFacts.h"
 #include "HebrewMonths.h"
 
 #include "calendar/HebrewCalendar.h"
+#include "calendar/Weekday.h"
 
 namespace vessant {
 namespace {
 
 using namespace hebmonth;
-using namespace weekday;
 
 // A weekday on which the holiday leaves its base day, and the day of the month it goes to.
 struct Move {
@@ -23,32 +22,32 @@ struct Move {
 
 struct HOLIDAY_DATE_RULE {
     std::int8_t code;
-    std::int8_t month; // a hebmonth number or TheAdar
+    std::int8_t month; // a month number or TheAdar
     std::int8_t day;
     Move moves[3];
 };
 
 // code, month, day, moves {weekday of the base day, day it moves to}
 constexpr HOLIDAY_DATE_RULE kHolidayDates[] = {
-    {1, Tishrei, 1, {}},                                         // Rosh Hashanah
-    {3, Tishrei, 3, {{Shabbat, 4}}},                             // Fast of Gedaliah
-    {7, Tishrei, 10, {}},                                        // Yom Kippur
-    {9, Tishrei, 15, {}},                                        // Succot
-    {29, Kislev, 25, {}},                                        // Chanukah
-    {37, Tevet, 10, {}},                                         // Fast of Tevet
-    {38, Shevat, 15, {}},                                        // Tu B'Shevat
-    {42, TheAdar, 13, {{Shabbat, 11}}},                          // Fast of Esther
-    {45, TheAdar, 14, {}},                                       // Purim
-    {50, Nisan, 14, {{Shabbat, 12}}},                            // Fast of first born
-    {52, Nisan, 15, {}},                                         // Pesach
-    {67, Iyar, 5, {{Shabbat, 3}, {Friday, 4}, {Monday, 6}}},     // Independence
-    {68, Iyar, 14, {}},                                          // Pesach Sheni
-    {69, Iyar, 18, {}},                                          // Lag B'Omer
-    {70, Iyar, 28, {}},                                          // Jerusalem Day
-    {72, Sivan, 6, {}},                                          // Shavuot
-    {77, Tammuz, 17, {{Shabbat, 18}}},                           // Fast of Tammuz
-    {81, Av, 9, {{Shabbat, 10}}},                                // Tisha B'Av
-    {84, Av, 15, {}},                                            // Tu B'Av
+    {1, kTishrei, 1, {}},                                             // Rosh Hashanah
+    {3, kTishrei, 3, {{kShabbat, 4}}},                                // Fast of Gedaliah
+    {7, kTishrei, 10, {}},                                            // Yom Kippur
+    {9, kTishrei, 15, {}},                                            // Succot
+    {29, kKislev, 25, {}},                                            // Chanukah
+    {37, kTevet, 10, {}},                                             // Fast of Tevet
+    {38, kShevat, 15, {}},                                            // Tu B'Shevat
+    {42, TheAdar, 13, {{kShabbat, 11}}},                              // Fast of Esther
+    {45, TheAdar, 14, {}},                                            // Purim
+    {50, kNisan, 14, {{kShabbat, 12}}},                               // Fast of first born
+    {52, kNisan, 15, {}},                                             // Pesach
+    {67, kIyyar, 5, {{kShabbat, 3}, {kFriday, 4}, {kMonday, 6}}},     // Independence
+    {68, kIyyar, 14, {}},                                             // Pesach Sheni
+    {69, kIyyar, 18, {}},                                             // Lag B'Omer
+    {70, kIyyar, 28, {}},                                             // Jerusalem Day
+    {72, kSivan, 6, {}},                                              // Shavuot
+    {77, kTammuz, 17, {{kShabbat, 18}}},                              // Fast of Tammuz
+    {81, kAv, 9, {{kShabbat, 10}}},                                   // Tisha B'Av
+    {84, kAv, 15, {}},                                                // Tu B'Av
 };
 
 } // namespace

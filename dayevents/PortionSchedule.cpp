@@ -21,18 +21,18 @@ constexpr JOINED_PAIR kJoinedPairs[] = {
 
 // special, month, first day, last day (Shira, 2, goes by its portion instead)
 constexpr SPECIAL_SHABBAT_RANGE kSpecialShabbatot[] = {
-    {1, Tishrei, 3, 9},          // Shabbat Shuva
+    {1, kTishrei, 3, 9},         // Shabbat Shuva
     {3, BeforeTheAdar, 25, 30},  // Parshat Shekalim
     {3, TheAdar, 1, 1},          // Parshat Shekalim on Rosh Chodesh
     {4, TheAdar, 8, 14},         // Parshat Zachor
     {5, TheAdar, 24, 29},        // Parshat Hachodesh
-    {5, Nisan, 1, 1},            // Parshat Hachodesh on Rosh Chodesh
+    {5, kNisan, 1, 1},           // Parshat Hachodesh on Rosh Chodesh
     {6, TheAdar, 17, 23},        // Parshat Parah
-    {7, Nisan, 8, 14},           // Shabbat Hagadol
-    {8, Sivan, 3, 8},            // Shabbat Kallah
-    {9, Av, 3, 9},               // Shabbat Chazon
-    {10, Av, 10, 16},            // Shabbat Nachamu
-    {12, Elul, 20, 26},          // Selichot Ashkenazim
+    {7, kNisan, 8, 14},          // Shabbat Hagadol
+    {8, kSivan, 3, 8},           // Shabbat Kallah
+    {9, kAv, 3, 9},              // Shabbat Chazon
+    {10, kAv, 10, 16},           // Shabbat Nachamu
+    {12, kElul, 20, 26},         // Selichot Ashkenazim
 };
 
 } // namespace

@@ -1,14 +1,17 @@
 #include "dayevents/TanachYomi.h"
 
+#include "dayevents/HebrewMonths.h"
 #include "dayevents/StudyCalendar.h"
 #include "dayevents/TanachYomiTable.h"
+
+#include "calendar/HebrewCalendar.h"
+#include "calendar/HebrewYear.h"
+#include "calendar/Weekday.h"
 
 namespace vessant {
 namespace {
 
 constexpr std::int32_t kFirstCycleYear = 5767;
-constexpr int kShabbat = 7;
-constexpr int kSunday = 1, kMonday = 2, kTuesday = 3, kThursday = 5, kFriday = 6;
 
 // Shabbatot d with d < day, counted from the start of the day numbers (Shabbat is d % 7 == 5).
 constexpr std::int32_t ShabbatotBefore(std::int32_t day) { return (day + 1) / 7; }
@@ -30,20 +33,21 @@ struct CYCLE_YEAR_DAYS {
 CYCLE_YEAR_DAYS NonStudyDaysOf(const HEBREW_YEAR_FRAME& year) {
     CYCLE_YEAR_DAYS days{};
     int n = 0;
-    days.weekdays[n++] = DayOfHebrewDate(year, PurimAdar(year), 14);
-    days.weekdays[n++] = DayOfHebrewDate(year, 8, 15);
-    days.weekdays[n++] = DayOfHebrewDate(year, 8, 21);
+    days.weekdays[n++] = DayOfHebrewDate(year, hebmonth::Resolve(hebmonth::TheAdar, year.leap), 14);
+    days.weekdays[n++] = DayOfHebrewDate(year, kNisan, 15);
+    days.weekdays[n++] = DayOfHebrewDate(year, kNisan, 21);
     // Independence Day and Memorial Day move off Friday, Shabbat and Sunday evening.
     for (int iyar = 3; iyar <= 4; ++iyar) {
-        if (const std::int32_t d = DayOfHebrewDate(year, 9, iyar); WeekdayOfDay(d) == kThursday)
+        if (const std::int32_t d = DayOfHebrewDate(year, kIyyar, iyar); WeekdayOfDayNumber(d) == kThursday)
             days.weekdays[n++] = d;
     }
-    if (const std::int32_t d = DayOfHebrewDate(year, 9, 5); WeekdayOfDay(d) != kMonday && WeekdayOfDay(d) != kFriday)
+    if (const std::int32_t d = DayOfHebrewDate(year, kIyyar, 5);
+        WeekdayOfDayNumber(d) != kMonday && WeekdayOfDayNumber(d) != kFriday)
         days.weekdays[n++] = d;
-    if (const std::int32_t d = DayOfHebrewDate(year, 9, 6); WeekdayOfDay(d) == kTuesday)
+    if (const std::int32_t d = DayOfHebrewDate(year, kIyyar, 6); WeekdayOfDayNumber(d) == kTuesday)
         days.weekdays[n++] = d;
-    days.weekdays[n++] = DayOfHebrewDate(year, 10, 6);
-    days.tishaBeAv = DayOfHebrewDate(year, 12, 9);
+    days.weekdays[n++] = DayOfHebrewDate(year, kSivan, 6);
+    days.tishaBeAv = DayOfHebrewDate(year, kAv, 9);
     const std::int32_t nextNewYear = year.newYearDay + year.length;
     const int tishrei[5] = {1, 2, 10, 15, 22};
     for (int k = 0; k < 5; ++k)
@@ -52,7 +56,7 @@ CYCLE_YEAR_DAYS NonStudyDaysOf(const HEBREW_YEAR_FRAME& year) {
 }
 
 bool IsNonStudyDay(std::int32_t jdn, const CYCLE_YEAR_DAYS& days) {
-    if (WeekdayOfDay(jdn) == kShabbat)
+    if (WeekdayOfDayNumber(jdn) == kShabbat)
         return true;
     for (std::int32_t d : days.weekdays) {
         if (d == jdn)
@@ -62,7 +66,7 @@ bool IsNonStudyDay(std::int32_t jdn, const CYCLE_YEAR_DAYS& days) {
         if (d == jdn)
             return true;
     }
-    return jdn == days.tishaBeAv || (jdn == days.tishaBeAv + 1 && WeekdayOfDay(jdn) == kSunday);
+    return jdn == days.tishaBeAv || (jdn == days.tishaBeAv + 1 && WeekdayOfDayNumber(jdn) == kSunday);
 }
 
 // Non-study days from the cycle's first day up to (not including) the day. When 9 Av is
@@ -71,13 +75,13 @@ bool IsNonStudyDay(std::int32_t jdn, const CYCLE_YEAR_DAYS& days) {
 std::int32_t NonStudyDaysBefore(std::int32_t cycleStart, std::int32_t jdn, const CYCLE_YEAR_DAYS& days) {
     std::int32_t count = ShabbatotBefore(jdn) - ShabbatotBefore(cycleStart);
     for (std::int32_t d : days.weekdays) {
-        if (d != 0 && jdn > d && WeekdayOfDay(d) != kShabbat)
+        if (d != 0 && jdn > d && WeekdayOfDayNumber(d) != kShabbat)
             ++count;
     }
     if (jdn > days.tishaBeAv)
-        count += WeekdayOfDay(days.tishaBeAv) == kShabbat ? 2 : 1;
+        count += WeekdayOfDayNumber(days.tishaBeAv) == kShabbat ? 2 : 1;
     for (std::int32_t d : days.tishrei) {
-        if (jdn > d && WeekdayOfDay(d) != kShabbat)
+        if (jdn > d && WeekdayOfDayNumber(d) != kShabbat)
             ++count;
     }
     return count;
@@ -120,7 +124,7 @@ std::optional<TANACH_STATE> TanachYomiState(std::int32_t jdn) {
         year = HebrewYearFrame(year.year - 1);
     const std::int32_t cycleStart = year.newYearDay + 22;
     const CYCLE_YEAR_DAYS days = NonStudyDaysOf(year);
-    const int nextNewYearWeekday = WeekdayOfDay(year.newYearDay + year.length) - 1;
+    const int nextNewYearWeekday = WeekdayOfDayNumber(year.newYearDay + year.length) - kSunday; // 0 Sunday
 
     TANACH_STATE state;
     state.cyclesBegun = year.year - kFirstCycleYear + 1;

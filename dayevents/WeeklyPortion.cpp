@@ -1,10 +1,10 @@
 #include "WeeklyPortion.h"
 
-#include "CalendarFacts.h"
 #include "HebrewMonths.h"
 #include "PortionSchedule.h"
 
 #include "calendar/HebrewCalendar.h"
+#include "calendar/Weekday.h"
 #include "text/TextTable.h"
 
 namespace vessant {
@@ -21,20 +21,20 @@ struct ScheduleYear {
 // n - 3 when Rosh Hashanah was on Shabbat (one Shabbat fewer was free before Bereshit),
 // else n - 2: the offset most weeks of the year use.
 std::int32_t Usual(std::int32_t w, std::int32_t h) {
-    return h == weekday::Shabbat ? w - 3 : w - 2;
+    return h == kShabbat ? w - 3 : w - 2;
 }
 
 // The base portion number from whole weeks since Rosh Hashanah (w), and since then to
 // 1 Nisan (W); 0 when the week has no portion.
 std::int32_t BasePortion(std::int32_t D, std::int32_t N1, std::int32_t w, std::int32_t W, const ScheduleYear& y) {
     const std::int32_t h = y.h;
-    const bool late = h == weekday::Shabbat;
+    const bool late = h == kShabbat;
     if (D < N1) {
         switch (w) {
         case 0:
-            if (h == weekday::Monday || h == weekday::Tuesday)
+            if (h == kMonday || h == kTuesday)
                 return 52;
-            return h == weekday::Thursday ? 53 : 0;
+            return h == kThursday ? 53 : 0;
         case 1: return 53;
         case 3: return 1;
         default: return Usual(w, h);
@@ -43,12 +43,12 @@ std::int32_t BasePortion(std::int32_t D, std::int32_t N1, std::int32_t w, std::i
     const std::int32_t o = w - W; // weeks since the one of 1 Nisan
     // Outside Israel the eighth day of Pesach on Shabbat (P = 2) holds the schedule back one
     // week until Matot; the second day of Shavuot on Shabbat (P = 7) does so until Chukat.
-    const bool behindAfterPesach = y.diaspora && y.nextH == weekday::Monday;
-    const bool behindAfterShavuot = y.diaspora && y.nextH == weekday::Shabbat;
+    const bool behindAfterPesach = y.diaspora && y.nextH == kMonday;
+    const bool behindAfterShavuot = y.diaspora && y.nextH == kShabbat;
     if (o <= 1)
         return Usual(w, h);
     if (o == 2) {
-        if (h == weekday::Monday || h == weekday::Tuesday)
+        if (h == kMonday || h == kTuesday)
             return w - 1;
         return Usual(w, h);
     }
@@ -65,13 +65,13 @@ bool Joined(JoinRule rule, const ScheduleYear& y) {
     const std::int32_t P = y.nextH;
     switch (rule) {
     case JoinRule::CommonUnlessThursdayToTuesday:
-        return !y.leap && !(y.h == weekday::Thursday && P == weekday::Tuesday);
+        return !y.leap && !(y.h == kThursday && P == kTuesday);
     case JoinRule::Common: return !y.leap;
-    case JoinRule::CommonOutsideIsraelOrNotMonday: return !y.leap && (y.diaspora || P != weekday::Monday);
-    case JoinRule::DiasporaBeforeShabbat: return y.diaspora && P == weekday::Shabbat;
+    case JoinRule::CommonOutsideIsraelOrNotMonday: return !y.leap && (y.diaspora || P != kMonday);
+    case JoinRule::DiasporaBeforeShabbat: return y.diaspora && P == kShabbat;
     case JoinRule::CommonOrLateOrDiasporaMonday:
-        return !y.leap || y.h == weekday::Shabbat || P == weekday::Shabbat || (y.diaspora && P == weekday::Monday);
-    case JoinRule::BeforeThursdayOrShabbat: return P == weekday::Thursday || P == weekday::Shabbat;
+        return !y.leap || y.h == kShabbat || P == kShabbat || (y.diaspora && P == kMonday);
+    case JoinRule::BeforeThursdayOrShabbat: return P == kThursday || P == kShabbat;
     }
     return false;
 }
@@ -90,10 +90,10 @@ std::int32_t SpecialShabbat(std::int32_t first, std::int32_t month, std::int32_t
 
 bool IsFestivalDay(std::int32_t month, std::int32_t day, bool diaspora) {
     switch (month) {
-    case hebmonth::Tishrei:
+    case kTishrei:
         return day == 1 || day == 2 || day == 10 || (day >= 15 && day <= 22) || (diaspora && day == 23);
-    case hebmonth::Nisan: return (day >= 15 && day <= 21) || (diaspora && day == 22);
-    case hebmonth::Sivan: return day == 6 || (diaspora && day == 7);
+    case kNisan: return (day >= 15 && day <= 21) || (diaspora && day == 22);
+    case kSivan: return day == 6 || (diaspora && day == 7);
     default: return false;
     }
 }
@@ -103,9 +103,9 @@ PORTION_INFO WeeklyPortion(std::int32_t hebrewPacked, std::int32_t year, bool di
     const std::int32_t day = hebrewPacked & 0xFFFF;
     if (IsFestivalDay(month, day, diaspora))
         return {};
-    const std::int32_t R = HebrewDayNumber(year, hebmonth::Tishrei, 1);
-    const std::int32_t N1 = HebrewDayNumber(year, hebmonth::Nisan, 1);
-    const std::int32_t nextR = HebrewDayNumber(year + 1, hebmonth::Tishrei, 1);
+    const std::int32_t R = HebrewDayNumber(year, kTishrei, 1);
+    const std::int32_t N1 = HebrewDayNumber(year, kNisan, 1);
+    const std::int32_t nextR = HebrewDayNumber(year + 1, kTishrei, 1);
     const std::int32_t D = HebrewDayNumber(year, month, day);
     if (R == 0 || N1 == 0 || nextR == 0 || D == 0)
         return {};
@@ -118,7 +118,7 @@ PORTION_INFO WeeklyPortion(std::int32_t hebrewPacked, std::int32_t year, bool di
     if (n < 1 || n > kPortionCount)
         return {};
     PORTION_INFO info;
-    if (month != hebmonth::Tishrei) {
+    if (month != kTishrei) {
         for (const JOINED_PAIR& pair : JoinedPairs()) {
             if (n < pair.first)
                 break;

@@ -1,7 +1,8 @@
 #include "YearType.h"
 
-#include "CalendarFacts.h"
-#include "HebrewMonths.h"
+#include "calendar/DateStruct.h"
+#include "calendar/HebrewYear.h"
+#include "calendar/Weekday.h"
 
 #include <iterator>
 
@@ -43,14 +44,15 @@ static_assert(NumberedInOrder(), "YearTypeFlagSet finds a type's row by its numb
 } // namespace
 
 std::int32_t YearTypeKey(std::int32_t year) {
-    const std::int32_t roshHashanah = HebrewDayNumber(year, hebmonth::Tishrei, 1);
-    const std::int32_t pesach = HebrewDayNumber(year, hebmonth::Nisan, 15);
-    if (roshHashanah == 0 || pesach == 0)
+    const HEBREW_YEAR_FRAME frame = HebrewYearFrame(year);
+    if (frame.length == 0)
         return 0;
-    const std::int32_t cheshvan = CheshvanDays(year);
-    const std::int32_t kislev = KislevDays(year);
-    const std::int32_t kind = cheshvan == 30 ? 30 : (kislev == 29 ? 20 : 10);
-    return (WeekdayOfDayNumber(roshHashanah) - 1) + kind + 100 * (WeekdayOfDayNumber(pesach) - 1);
+    const std::int32_t roshHashanah = frame.newYearDay;
+    const std::int32_t pesach = DayOfHebrewDate(frame, kNisan, 15);
+    // The kinds are numbered so that ten times the kind is the key's tens: 10 regular,
+    // 20 deficient, 30 complete.
+    return (WeekdayOfDayNumber(roshHashanah) - kSunday) + 10 * frame.kind +
+           100 * (WeekdayOfDayNumber(pesach) - kSunday);
 }
 
 std::int32_t YearType(std::int32_t year) {

@@ -3,6 +3,10 @@
 #include "dayevents/StudyCalendar.h"
 #include "dayevents/YerushalmiYomiTable.h"
 
+#include "calendar/HebrewCalendar.h"
+#include "calendar/HebrewYear.h"
+#include "calendar/Weekday.h"
+
 #include <algorithm>
 #include <array>
 
@@ -88,7 +92,7 @@ std::int32_t YerushalmiSkips(std::int32_t from, std::int32_t to) {
         // 9 Av is 51 days before the next 1 Tishrei (Av has 30 days, Elul 29); a fast
         // that falls on Shabbat is kept on Sunday.
         std::int32_t tishaBeAv = nextNewYear - 51;
-        if (WeekdayOfDay(tishaBeAv) == 7)
+        if (WeekdayOfDayNumber(tishaBeAv) == kShabbat)
             ++tishaBeAv;
         count += (yomKippur >= from && yomKippur < to) + (tishaBeAv >= from && tishaBeAv < to);
         newYear = nextNewYear;

@@ -1,12 +1,10 @@
 #pragma once
-// Day numbers of the weekdays rules are made of. Weekdays here run 0 Sunday .. 6 Saturday,
-// as (jd - 6) mod 7. Civil dates are Gregorian.
+// Day numbers of the weekdays rules are made of. Weekdays are the calendar's, 1 Sunday ..
+// 7 Shabbat (calendar/Weekday.h). Civil dates are Gregorian.
 
 #include <cstdint>
 
 namespace vessant {
-
-int WeekdayFromSunday(std::int32_t jd); // 0 Sunday .. 6 Saturday
 
 // The first Sunday on or after year-month-day.
 std::int32_t FirstSundayOnOrAfter(int year, int month, int day);

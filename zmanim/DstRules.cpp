@@ -2,6 +2,7 @@
 
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"
+#include "calendar/Weekday.h"
 #include "text/TextTable.h"
 #include "zmanim/DstDates.h"
 
@@ -12,9 +13,6 @@ namespace vessant {
 
 namespace {
 
-constexpr int kSunday = 0;
-constexpr int kThursday = 4;
-constexpr int kFriday = 5;
 constexpr int kAnyYear = INT_MIN; // no bound on that side
 
 enum class DayKind { FirstSunday, SundayOnOrAfter, LastWeekday, Fixed };
@@ -23,7 +21,7 @@ enum class DayKind { FirstSunday, SundayOnOrAfter, LastWeekday, Fixed };
 struct DAY_RULE {
     DayKind kind;
     int month;
-    int param;   // SundayOnOrAfter, Fixed: day of month; LastWeekday: weekday 0..6
+    int param;   // SundayOnOrAfter, Fixed: day of month; LastWeekday: weekday 1..7
     int addDays; // FirstSunday: 7 for the second Sunday, 14 for the third
 };
 

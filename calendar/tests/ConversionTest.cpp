@@ -1,5 +1,6 @@
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"
+#include "calendar/HebrewYear.h"
 
 #include <gtest/gtest.h>
 
@@ -200,6 +201,7 @@ TEST(Conversion, NewYearsAgreeWithTheMoladReckoning) {
         SCOPED_TRACE(year);
         ASSERT_TRUE(SetHebrewDate(date, year, kTishrei, 1));
         ASSERT_EQ(date.dayNumber, RoshHashanahByMolad(year));
+        ASSERT_EQ(HebrewNewYearDay(year), date.dayNumber);
         if (year > 3762) {
             ASSERT_EQ(date.dayNumber - previous, previousLength);
         }
@@ -223,6 +225,8 @@ TEST(Conversion, DailySweepRoundTrips) {
         // civil -> day number
         ASSERT_EQ(CivilToDayNumber(date.civYear, date.civMonth, date.civDay, false), j);
         ASSERT_EQ(Weekday(date), Weekday(previous) % 7 + 1) << j;
+        ASSERT_EQ(HebrewYearOfDay(j), date.hebYear) << j;
+        ASSERT_EQ(HebrewDayNumber(date.hebYear, date.hebMonth, date.hebDay), j) << j;
 
         // Hebrew -> civil gives the same day back.
         DATE_STRUCT check = UkRecord();

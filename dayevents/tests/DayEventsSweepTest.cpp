@@ -5,7 +5,6 @@
 #include "DayEventsTestDates.h"
 
 #include "calendar/HebrewCalendar.h"
-#include "dayevents/HebrewMonths.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +22,7 @@ constexpr int kLastYear = 6200;
 // Calls visit(date, list) for every day of Hebrew year `year`.
 template <typename Visit>
 void ForEachDay(int year, bool diaspora, Visit&& visit) {
-    DATE_STRUCT date = HebrewDay(year, hebmonth::Tishrei, 1);
+    DATE_STRUCT date = HebrewDay(year, kTishrei, 1);
     DAY_EVENTS list;
     while (date.hebYear == year) {
         BuildDayEvents(list, date, diaspora);
@@ -93,7 +92,7 @@ TEST(DayEventsSweep, HolidayDateAgreesWithTheDayList) {
         SCOPED_TRACE(year);
         for (const int code : kYearDetailsHolidayCodes) {
             const int jdn = HolidayDate(year, code);
-            DATE_STRUCT date = HebrewDay(year, hebmonth::Tishrei, 1);
+            DATE_STRUCT date = HebrewDay(year, kTishrei, 1);
             AddDays(date, jdn - date.dayNumber);
             ASSERT_EQ(date.dayNumber, jdn);
             EXPECT_EQ(date.hebYear, year);

@@ -2,7 +2,6 @@
 
 #include "calendar/HebrewCalendar.h"
 #include "calendar/HebrewNumeral.h"
-#include "dayevents/HebrewMonths.h"
 #include "dayevents/IsraeliDays.h"
 #include "text/Language.h"
 
@@ -55,62 +54,61 @@ struct RealDayCase {
 
 // The edge cases of the rule table on days the calendar really has, each list compared whole.
 TEST(BuildDayEvents, RealDaysCarryTheirWholeList) {
-    using namespace hebmonth;
     const RealDayCase kCases[] = {
         // 5785: 1 Tishrei on Thursday, so 3 Tishrei is Shabbat.
-        {"fast deferred from Shabbat", 5785, Tishrei, 3, false, {{4, 0}}},
-        {"deferred Fast of Gedaliah", 5785, Tishrei, 4, false, {{5, 3}}},
-        {"5784 fast on its day", 5784, Tishrei, 3, true, {{3, 3}}},
-        {"Shmini Atzeret, Israel", 5784, Tishrei, 22, false, {{18, 1}}},
-        {"Shmini Atzeret, Diaspora", 5784, Tishrei, 22, true, {{20, 1}}},
-        {"Isru Chag, Israel", 5784, Tishrei, 23, false, {{19, 5}}},
-        {"Simchat Torah, Diaspora", 5784, Tishrei, 23, true, {{21, 1}}},
-        {"Isru Chag, Diaspora", 5784, Tishrei, 24, true, {{22, 5}}},
-        {"Succot 2 in the Diaspora", 5784, Tishrei, 16, true, {{11, 1}}},
-        {"Chol Hamoed 5 in Israel", 5784, Tishrei, 20, false, {{16, 4}}},
-        {"Chol Hamoed 4 in the Diaspora", 5784, Tishrei, 20, true, {{15, 4}}},
+        {"fast deferred from Shabbat", 5785, kTishrei, 3, false, {{4, 0}}},
+        {"deferred Fast of Gedaliah", 5785, kTishrei, 4, false, {{5, 3}}},
+        {"5784 fast on its day", 5784, kTishrei, 3, true, {{3, 3}}},
+        {"Shmini Atzeret, Israel", 5784, kTishrei, 22, false, {{18, 1}}},
+        {"Shmini Atzeret, Diaspora", 5784, kTishrei, 22, true, {{20, 1}}},
+        {"Isru Chag, Israel", 5784, kTishrei, 23, false, {{19, 5}}},
+        {"Simchat Torah, Diaspora", 5784, kTishrei, 23, true, {{21, 1}}},
+        {"Isru Chag, Diaspora", 5784, kTishrei, 24, true, {{22, 5}}},
+        {"Succot 2 in the Diaspora", 5784, kTishrei, 16, true, {{11, 1}}},
+        {"Chol Hamoed 5 in Israel", 5784, kTishrei, 20, false, {{16, 4}}},
+        {"Chol Hamoed 4 in the Diaspora", 5784, kTishrei, 20, true, {{15, 4}}},
         // 5784 is deficient (Kislev 29 days); 5785 complete (Kislev 30).
-        {"short Kislev: 1 Tevet", 5784, Tevet, 1, false, {{34, 0}, {88, 0}}},
-        {"short Kislev: 3 Tevet", 5784, Tevet, 3, false, {{36, 0}}},
-        {"long Kislev: 30 Kislev", 5785, Kislev, 30, false, {{34, 0}, {89, 0}}},
-        {"long Kislev: 1 Tevet", 5785, Tevet, 1, false, {{35, 0}, {90, 0}}},
-        {"long Kislev: 2 Tevet", 5785, Tevet, 2, false, {{36, 0}}},
-        {"long Kislev: 3 Tevet", 5785, Tevet, 3, false, {}},
+        {"short Kislev: 1 Tevet", 5784, kTevet, 1, false, {{34, 0}, {88, 0}}},
+        {"short Kislev: 3 Tevet", 5784, kTevet, 3, false, {{36, 0}}},
+        {"long Kislev: 30 Kislev", 5785, kKislev, 30, false, {{34, 0}, {89, 0}}},
+        {"long Kislev: 1 Tevet", 5785, kTevet, 1, false, {{35, 0}, {90, 0}}},
+        {"long Kislev: 2 Tevet", 5785, kTevet, 2, false, {{36, 0}}},
+        {"long Kislev: 3 Tevet", 5785, kTevet, 3, false, {}},
         // 5784: 13 Adar II on Shabbat (23 March 2024).
-        {"Fast of Esther moved up", 5784, AdarII, 13, false, {{43, 0}}},
-        {"Thursday 11 Adar II", 5784, AdarII, 11, false, {{44, 3}}},
-        {"Purim in a leap year", 5784, AdarII, 14, false, {{45, 0}}},
-        {"Purim Katan", 5784, AdarI, 14, false, {{39, 0}}},
-        {"Purim in a common year", 5785, Adar, 14, false, {{45, 0}}},
-        {"Moses died, common year", 5785, Adar, 7, false, {{41, 0}}},
+        {"Fast of Esther moved up", 5784, kAdarII, 13, false, {{43, 0}}},
+        {"Thursday 11 Adar II", 5784, kAdarII, 11, false, {{44, 3}}},
+        {"Purim in a leap year", 5784, kAdarII, 14, false, {{45, 0}}},
+        {"Purim Katan", 5784, kAdarI, 14, false, {{39, 0}}},
+        {"Purim in a common year", 5785, kAdar, 14, false, {{45, 0}}},
+        {"Moses died, common year", 5785, kAdar, 7, false, {{41, 0}}},
         // 5785: 14 Nisan on Shabbat (12 April 2025).
-        {"Fast of first born moved up", 5785, Nisan, 12, false, {{51, 3}}},
-        {"Friday before Erev Pesach", 5785, Nisan, 13, false, {{47, 6}}},
-        {"Erev Pesach on Shabbat", 5785, Nisan, 14, false, {{49, 6}}},
-        {"Erev Pesach on a weekday", 5784, Nisan, 14, false, {{48, 6}, {50, 3}}},
-        {"Pesach 2 and Omer 1, Diaspora", 5784, Nisan, 16, true, {{54, 1}, {94, 1}}},
-        {"Chol Hamoed and Omer 1, Israel", 5784, Nisan, 16, false, {{55, 4}, {94, 1}}},
-        {"Isru Chag, Israel", 5784, Nisan, 22, false, {{61, 5}, {94, 7}}},
-        {"Shmini shel Pesach", 5784, Nisan, 22, true, {{63, 1}, {94, 7}}},
+        {"Fast of first born moved up", 5785, kNisan, 12, false, {{51, 3}}},
+        {"Friday before Erev Pesach", 5785, kNisan, 13, false, {{47, 6}}},
+        {"Erev Pesach on Shabbat", 5785, kNisan, 14, false, {{49, 6}}},
+        {"Erev Pesach on a weekday", 5784, kNisan, 14, false, {{48, 6}, {50, 3}}},
+        {"Pesach 2 and Omer 1, Diaspora", 5784, kNisan, 16, true, {{54, 1}, {94, 1}}},
+        {"Chol Hamoed and Omer 1, Israel", 5784, kNisan, 16, false, {{55, 4}, {94, 1}}},
+        {"Isru Chag, Israel", 5784, kNisan, 22, false, {{61, 5}, {94, 7}}},
+        {"Shmini shel Pesach", 5784, kNisan, 22, true, {{63, 1}, {94, 7}}},
         // 5782: Pesach on Shabbat, so 17 Tammuz and 9 Av are Shabbatot too.
-        {"Fast of Tammuz deferred", 5782, Tammuz, 17, false, {{78, 0}}},
-        {"Sunday 18 Tammuz", 5782, Tammuz, 18, false, {{79, 3}}},
-        {"Tisha B'Av deferred", 5782, Av, 9, false, {{82, 0}}},
-        {"Sunday 10 Av", 5782, Av, 10, false, {{83, 2}}},
-        {"Tisha B'Av on Sunday itself", 5785, Av, 9, false, {{81, 2}}},
-        {"Tisha B'Av on its day", 5784, Av, 9, false, {{81, 2}}},
-        {"Tu B'Av", 5784, Av, 15, false, {{84, 0}}},
-        {"Omer 16 on Rosh Chodesh Iyar", 5784, Iyar, 1, false, {{90, 0}, {94, 16}}},
-        {"Omer 49 on Erev Shavuot", 5784, Sivan, 5, false, {{71, 0}, {94, 49}}},
-        {"Shavuot has no Omer", 5784, Sivan, 6, false, {{72, 1}}},
-        {"Shavuot 2", 5784, Sivan, 7, true, {{75, 1}}},
-        {"Lag B'Omer", 5784, Iyar, 18, false, {{69, 0}, {94, 33}}},
-        {"Jerusalem Day", 5784, Iyar, 28, false, {{70, 0}, {94, 43}}},
-        {"Israel: the request for rain", 5784, Cheshvan, 7, false, {{27, 0}}},
-        {"Diaspora: not on 7 Cheshvan", 5784, Cheshvan, 7, true, {}},
-        {"Erev Rosh Hashanah", 5784, Elul, 29, false, {{86, 0}}},
-        {"Selichot Adot Mizrach", 5784, Elul, 2, false, {{93, 0}}},
-        {"Rosh Chodesh Elul 2", 5784, Elul, 1, false, {{90, 0}}},
+        {"Fast of Tammuz deferred", 5782, kTammuz, 17, false, {{78, 0}}},
+        {"Sunday 18 Tammuz", 5782, kTammuz, 18, false, {{79, 3}}},
+        {"Tisha B'Av deferred", 5782, kAv, 9, false, {{82, 0}}},
+        {"Sunday 10 Av", 5782, kAv, 10, false, {{83, 2}}},
+        {"Tisha B'Av on Sunday itself", 5785, kAv, 9, false, {{81, 2}}},
+        {"Tisha B'Av on its day", 5784, kAv, 9, false, {{81, 2}}},
+        {"Tu B'Av", 5784, kAv, 15, false, {{84, 0}}},
+        {"Omer 16 on Rosh Chodesh Iyar", 5784, kIyyar, 1, false, {{90, 0}, {94, 16}}},
+        {"Omer 49 on Erev Shavuot", 5784, kSivan, 5, false, {{71, 0}, {94, 49}}},
+        {"Shavuot has no Omer", 5784, kSivan, 6, false, {{72, 1}}},
+        {"Shavuot 2", 5784, kSivan, 7, true, {{75, 1}}},
+        {"Lag B'Omer", 5784, kIyyar, 18, false, {{69, 0}, {94, 33}}},
+        {"Jerusalem Day", 5784, kIyyar, 28, false, {{70, 0}, {94, 43}}},
+        {"Israel: the request for rain", 5784, kCheshvan, 7, false, {{27, 0}}},
+        {"Diaspora: not on 7 Cheshvan", 5784, kCheshvan, 7, true, {}},
+        {"Erev Rosh Hashanah", 5784, kElul, 29, false, {{86, 0}}},
+        {"Selichot Adot Mizrach", 5784, kElul, 2, false, {{93, 0}}},
+        {"Rosh Chodesh Elul 2", 5784, kElul, 1, false, {{90, 0}}},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.what);
@@ -128,39 +126,38 @@ struct SyntheticCase {
 
 // Rules whose weekday the calendar never produces for that date, fed the weekday directly.
 TEST(BuildDayEvents, RulesHoldForTheWeekdayGiven) {
-    using namespace hebmonth;
     const SyntheticCase kCases[] = {
-        {"Shabbat 30 Cheshvan: Rosh Chodesh, no Mevarchim", 5785, Cheshvan, 30, 7, false, {{89, 0}}},
-        {"Shabbat 29 Kislev: Chanukah 5, then Mevarchim on the 29th", 5785, Kislev, 29, 7, false, {{33, 0}, {91, 7}}},
-        {"Shabbat 30 Kislev: Chanukah 6, then Rosh Chodesh 1", 5785, Kislev, 30, 7, false, {{34, 0}, {89, 0}}},
-        {"Shabbat 24 Shevat: Mevarchim", 5785, Shevat, 24, 7, false, {{91, 0}}},
-        {"Shabbat 24 Elul: no Mevarchim", 5785, Elul, 24, 7, false, {}},
-        {"Holocaust Day 5756 stays on Sunday", 5756, Nisan, 27, 1, false, {{65, 0}, {94, 12}}},
-        {"5757: not on Sunday 27 Nisan", 5757, Nisan, 27, 1, false, {{94, 12}}},
-        {"5757: Monday 28 Nisan", 5757, Nisan, 28, 2, false, {{65, 0}, {94, 13}}},
-        {"Holocaust Day before 5710", 5709, Nisan, 27, 3, false, {{94, 12}}},
-        {"Thursday 26 Nisan", 5760, Nisan, 26, 5, false, {{65, 0}, {94, 11}}},
-        {"Av 3830: the Temple destroyed, no fast", 3830, Av, 9, 3, false, {{80, 0}}},
-        {"Av 3830 on Shabbat: no deferral either", 3830, Av, 9, 7, false, {{80, 0}}},
-        {"Av 3829: nothing", 3829, Av, 9, 3, false, {}},
-        {"Tu B'Av 3830", 3830, Av, 15, 2, false, {{84, 0}}},
-        {"Drought prayer, Israel, weekday", 5785, Cheshvan, 18, 3, false, {{28, 0}}},
-        {"Drought prayer not on Shabbat", 5785, Cheshvan, 18, 7, false, {}},
-        {"Drought prayer on Sunday 19", 5785, Cheshvan, 19, 1, false, {{28, 0}}},
-        {"No drought prayer in the Diaspora", 5785, Cheshvan, 18, 3, true, {}},
-        {"BH\"B Monday in Cheshvan", 5785, Cheshvan, 4, 2, false, {{23, 3}}},
-        {"BH\"B Thursday", 5785, Cheshvan, 13, 5, false, {{24, 3}}},
-        {"BH\"B second Monday in Cheshvan", 5785, Cheshvan, 11, 2, false, {{25, 3}}},
-        {"BH\"B second Monday in Iyar, after the Omer", 5785, Iyar, 17, 2, false, {{94, 32}, {26, 3}}},
-        {"Yom Kippur Katan on Thursday 28", 5785, Shevat, 28, 5, false, {{87, 0}}},
-        {"Yom Kippur Katan on Thursday 27", 5785, Shevat, 27, 5, false, {{87, 0}}},
-        {"no Yom Kippur Katan on Friday 29", 5785, Shevat, 29, 6, false, {}},
-        {"Yom Kippur Katan on Sunday 29", 5785, Tevet, 29, 1, false, {{87, 0}}},
-        {"none before Rosh Hashanah", 5785, Elul, 29, 3, false, {{86, 0}}},
-        {"none before Tevet", 5785, Kislev, 29, 3, false, {{33, 0}}},
-        {"Sigd with Yom Kippur Katan", 5785, Cheshvan, 29, 3, false, {{95, 0}, {87, 0}}},
-        {"Selichot after Shabbat 2 Elul", 5785, Elul, 3, 1, false, {{93, 0}}},
-        {"Selichot not on Shabbat", 5785, Elul, 2, 7, false, {}},
+        {"Shabbat 30 Cheshvan: Rosh Chodesh, no Mevarchim", 5785, kCheshvan, 30, 7, false, {{89, 0}}},
+        {"Shabbat 29 Kislev: Chanukah 5, then Mevarchim on the 29th", 5785, kKislev, 29, 7, false, {{33, 0}, {91, 7}}},
+        {"Shabbat 30 Kislev: Chanukah 6, then Rosh Chodesh 1", 5785, kKislev, 30, 7, false, {{34, 0}, {89, 0}}},
+        {"Shabbat 24 Shevat: Mevarchim", 5785, kShevat, 24, 7, false, {{91, 0}}},
+        {"Shabbat 24 Elul: no Mevarchim", 5785, kElul, 24, 7, false, {}},
+        {"Holocaust Day 5756 stays on Sunday", 5756, kNisan, 27, 1, false, {{65, 0}, {94, 12}}},
+        {"5757: not on Sunday 27 Nisan", 5757, kNisan, 27, 1, false, {{94, 12}}},
+        {"5757: Monday 28 Nisan", 5757, kNisan, 28, 2, false, {{65, 0}, {94, 13}}},
+        {"Holocaust Day before 5710", 5709, kNisan, 27, 3, false, {{94, 12}}},
+        {"Thursday 26 Nisan", 5760, kNisan, 26, 5, false, {{65, 0}, {94, 11}}},
+        {"Av 3830: the Temple destroyed, no fast", 3830, kAv, 9, 3, false, {{80, 0}}},
+        {"Av 3830 on Shabbat: no deferral either", 3830, kAv, 9, 7, false, {{80, 0}}},
+        {"Av 3829: nothing", 3829, kAv, 9, 3, false, {}},
+        {"Tu B'Av 3830", 3830, kAv, 15, 2, false, {{84, 0}}},
+        {"Drought prayer, Israel, weekday", 5785, kCheshvan, 18, 3, false, {{28, 0}}},
+        {"Drought prayer not on Shabbat", 5785, kCheshvan, 18, 7, false, {}},
+        {"Drought prayer on Sunday 19", 5785, kCheshvan, 19, 1, false, {{28, 0}}},
+        {"No drought prayer in the Diaspora", 5785, kCheshvan, 18, 3, true, {}},
+        {"BH\"B Monday in Cheshvan", 5785, kCheshvan, 4, 2, false, {{23, 3}}},
+        {"BH\"B Thursday", 5785, kCheshvan, 13, 5, false, {{24, 3}}},
+        {"BH\"B second Monday in Cheshvan", 5785, kCheshvan, 11, 2, false, {{25, 3}}},
+        {"BH\"B second Monday in Iyar, after the Omer", 5785, kIyyar, 17, 2, false, {{94, 32}, {26, 3}}},
+        {"Yom Kippur Katan on Thursday 28", 5785, kShevat, 28, 5, false, {{87, 0}}},
+        {"Yom Kippur Katan on Thursday 27", 5785, kShevat, 27, 5, false, {{87, 0}}},
+        {"no Yom Kippur Katan on Friday 29", 5785, kShevat, 29, 6, false, {}},
+        {"Yom Kippur Katan on Sunday 29", 5785, kTevet, 29, 1, false, {{87, 0}}},
+        {"none before Rosh Hashanah", 5785, kElul, 29, 3, false, {{86, 0}}},
+        {"none before Tevet", 5785, kKislev, 29, 3, false, {{33, 0}}},
+        {"Sigd with Yom Kippur Katan", 5785, kCheshvan, 29, 3, false, {{95, 0}, {87, 0}}},
+        {"Selichot after Shabbat 2 Elul", 5785, kElul, 3, 1, false, {{93, 0}}},
+        {"Selichot not on Shabbat", 5785, kElul, 2, 7, false, {}},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.what);
@@ -178,7 +175,7 @@ TEST(BuildDayEvents, MonthOutOfRangeLeavesTheListEmpty) {
 }
 
 TEST(BuildDayEvents, StoresTheDayNumberLast) {
-    const DATE_STRUCT date = HebrewDay(5784, hebmonth::Tishrei, 1);
+    const DATE_STRUCT date = HebrewDay(5784, kTishrei, 1);
     const DAY_EVENTS list = EventsOf(date, false);
     EXPECT_EQ(list.jdn, date.dayNumber);
     EXPECT_EQ(list.jdn, 2460204);
@@ -191,22 +188,21 @@ struct IsraeliDayCase {
 
 // Holocaust, Memorial and Independence Days by year, on the days the calendar really gives.
 TEST(BuildDayEvents, IsraeliDaysByYear) {
-    using namespace hebmonth;
     constexpr IsraeliDayCase kCases[] = {
-        {5784, Nisan, 28, 65},  // 27 Nisan on Sunday: Monday 6 May 2024
-        {5785, Nisan, 26, 65},  // 27 Nisan on Friday: Thursday 24 April 2025
-        {5783, Nisan, 27, 65},  // Tuesday 18 April 2023
-        {5784, Iyar, 5, 66},    // 4 Iyar on Sunday: Monday 13 May 2024
-        {5784, Iyar, 6, 67},    // Tuesday 14 May 2024
-        {5785, Iyar, 2, 66},    // 4 Iyar on Friday: Wednesday 30 April 2025
-        {5785, Iyar, 3, 67},    // Thursday 1 May 2025
-        {5783, Iyar, 4, 66},    // Tuesday 25 April 2023
-        {5783, Iyar, 5, 67},
-        {5708, Iyar, 5, 67},    // 14 May 1948
-        {5714, Iyar, 2, 66},
-        {5714, Iyar, 3, 67},
-        {5714, Iyar, 5, 67},
-        {5712, Iyar, 4, 66},
+        {5784, kNisan, 28, 65},  // 27 Nisan on Sunday: Monday 6 May 2024
+        {5785, kNisan, 26, 65},  // 27 Nisan on Friday: Thursday 24 April 2025
+        {5783, kNisan, 27, 65},  // Tuesday 18 April 2023
+        {5784, kIyyar, 5, 66},   // 4 Iyar on Sunday: Monday 13 May 2024
+        {5784, kIyyar, 6, 67},   // Tuesday 14 May 2024
+        {5785, kIyyar, 2, 66},   // 4 Iyar on Friday: Wednesday 30 April 2025
+        {5785, kIyyar, 3, 67},   // Thursday 1 May 2025
+        {5783, kIyyar, 4, 66},   // Tuesday 25 April 2023
+        {5783, kIyyar, 5, 67},
+        {5708, kIyyar, 5, 67},    // 14 May 1948
+        {5714, kIyyar, 2, 66},
+        {5714, kIyyar, 3, 67},
+        {5714, kIyyar, 5, 67},
+        {5712, kIyyar, 4, 66},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(::testing::Message() << c.year << " " << c.month << "/" << c.day << " code " << c.code);
@@ -215,7 +211,7 @@ TEST(BuildDayEvents, IsraeliDaysByYear) {
         EXPECT_TRUE(HasCode(list, c.code));
         int days = 0;
         for (int day = 1; day <= 30; ++day) {
-            if (c.month == Iyar && day == 30)
+            if (c.month == kIyyar && day == 30)
                 break;
             if (HasCode(EventsOf(HebrewDay(c.year, c.month, day), false), c.code))
                 ++days;
@@ -285,7 +281,7 @@ TEST(BuildDayEvents, CivilCalendarRules) {
 TEST(BuildDayEvents, BirchatHachamaOncePer28Years) {
     // Every day of 5769 and 5770: one day in 5769, none in 5770.
     for (int year : {5769, 5770}) {
-        DATE_STRUCT date = HebrewDay(year, hebmonth::Tishrei, 1);
+        DATE_STRUCT date = HebrewDay(year, kTishrei, 1);
         int days = 0;
         while (date.hebYear == year) {
             days += HasCode(EventsOf(date, false), 92) ? 1 : 0;
@@ -347,12 +343,12 @@ TEST(HolidayDate, MondayMoveInEveryYearUnlikeTheDayList) {
     // A year before 5764 whose 5 Iyar is a Monday.
     int year = 5715;
     for (; year < 5764; ++year) {
-        const DATE_STRUCT fifth = HebrewDay(year, hebmonth::Iyar, 5);
+        const DATE_STRUCT fifth = HebrewDay(year, kIyyar, 5);
         if (Weekday(fifth) == 2)
             break;
     }
     ASSERT_LT(year, 5764);
-    const DATE_STRUCT fifth = HebrewDay(year, hebmonth::Iyar, 5);
+    const DATE_STRUCT fifth = HebrewDay(year, kIyyar, 5);
     EXPECT_EQ(HolidayDate(year, 67), fifth.dayNumber + 1);
     EXPECT_TRUE(HasCode(EventsOf(fifth, false), 67)); // the day list keeps Monday before 5764
 }

@@ -3,7 +3,6 @@
 
 #include "DayEventsTestDates.h"
 
-#include "dayevents/HebrewMonths.h"
 #include "dayevents/YearType.h"
 #include "calendar/HebrewCalendar.h"
 
@@ -39,7 +38,7 @@ bool FestivalInList(const DAY_EVENTS& list) {
 // The Shabbatot of one Hebrew year.
 std::vector<Shabbat> ShabbatotOf(int year, bool diaspora) {
     std::vector<Shabbat> result;
-    DATE_STRUCT date = HebrewDay(year, hebmonth::Tishrei, 1);
+    DATE_STRUCT date = HebrewDay(year, kTishrei, 1);
     AddDays(date, 7 - Weekday(date));
     while (date.hebYear == year) {
         result.push_back({date, PortionOf(date, diaspora), FestivalInList(EventsOf(date, diaspora))});
@@ -180,8 +179,8 @@ TEST(PortionSweep, JoinedPairsFollowTheYear) {
         ASSERT_GE(type, 1);
         ASSERT_LE(type, 14);
         typesSeen.insert(type);
-        const int h = Weekday(HebrewDay(year, hebmonth::Tishrei, 1));
-        const int nextH = Weekday(HebrewDay(year + 1, hebmonth::Tishrei, 1));
+        const int h = Weekday(HebrewDay(year, kTishrei, 1));
+        const int nextH = Weekday(HebrewDay(year + 1, kTishrei, 1));
         const bool leap = IsHebrewLeapYear(year);
         EXPECT_EQ(leap, type >= 8);
         for (const bool diaspora : {false, true}) {

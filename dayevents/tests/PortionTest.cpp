@@ -1,7 +1,6 @@
 #include "DayEventsTestDates.h"
 
 #include "calendar/HebrewCalendar.h"
-#include "dayevents/CalendarFacts.h"
 #include "dayevents/YearType.h"
 #include "text/Language.h"
 

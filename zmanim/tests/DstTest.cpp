@@ -3,6 +3,7 @@
 #include "zmanim/TimeZones.h"
 
 #include "calendar/HebrewCalendar.h"
+#include "calendar/Weekday.h"
 #include "text/Language.h"
 
 #include <gtest/gtest.h>
@@ -44,14 +45,12 @@ TEST(TimeZones, NamesComeFromTheTextTable) {
 }
 
 TEST(DstDates, WeekdayHelpers) {
-    EXPECT_EQ(WeekdayFromSunday(Jd(2024, 3, 31)), 0); // a Sunday
-    EXPECT_EQ(WeekdayFromSunday(Jd(2000, 1, 1)), 6);  // a Saturday
     EXPECT_EQ(FirstSundayOfMonth(2024, 9), Jd(2024, 9, 1)); // the 1st itself
     EXPECT_EQ(FirstSundayOfMonth(2024, 3), Jd(2024, 3, 3));
     EXPECT_EQ(FirstSundayOnOrAfter(2024, 10, 9), Jd(2024, 10, 13));
-    EXPECT_EQ(LastWeekdayOfMonth(2024, 0, 12), Jd(2024, 12, 29)); // across the year end
-    EXPECT_EQ(LastWeekdayOfMonth(2024, 5, 4), Jd(2024, 4, 26));   // last Friday of April
-    EXPECT_EQ(LastWeekdayOfMonth(2024, 4, 2), Jd(2024, 2, 29));   // leap day, a Thursday
+    EXPECT_EQ(LastWeekdayOfMonth(2024, kSunday, 12), Jd(2024, 12, 29));  // across the year end
+    EXPECT_EQ(LastWeekdayOfMonth(2024, kFriday, 4), Jd(2024, 4, 26));    // last Friday of April
+    EXPECT_EQ(LastWeekdayOfMonth(2024, kThursday, 2), Jd(2024, 2, 29));  // leap day, a Thursday
 }
 
 struct STATUS_CASE {
