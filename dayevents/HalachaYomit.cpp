@@ -5,11 +5,7 @@
 namespace vessant {
 
 std::optional<STUDY_POSITION> HalachaYomitPosition(std::int32_t jdn) {
-    if (jdn < kHalachaYomitFirstDay)
-        return std::nullopt;
-    const std::int32_t elapsed = jdn - kHalachaYomitFirstDay; // >= 0
-    const std::int32_t r = elapsed % kHalachaYomitCycleDays;
-    return STUDY_POSITION{elapsed / kHalachaYomitCycleDays, r == 0 ? kHalachaYomitCycleDays : r};
+    return RepeatingCyclePosition(jdn, kHalachaYomitFirstDay, kHalachaYomitCycleDays);
 }
 
 HALACHA_YOMIT HalachaYomitAtIndex(std::int32_t index) {

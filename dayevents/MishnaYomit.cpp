@@ -5,11 +5,7 @@
 namespace vessant {
 
 std::optional<STUDY_POSITION> MishnaYomitPosition(std::int32_t jdn) {
-    if (jdn < kMishnaYomitFirstDay)
-        return std::nullopt;
-    const std::int32_t elapsed = jdn - kMishnaYomitFirstDay; // >= 0
-    const std::int32_t r = elapsed % kMishnaYomitEntries;
-    return STUDY_POSITION{elapsed / kMishnaYomitEntries, r == 0 ? kMishnaYomitEntries : r};
+    return RepeatingCyclePosition(jdn, kMishnaYomitFirstDay, kMishnaYomitEntries);
 }
 
 MISHNA_YOMIT MishnaYomitAtIndex(std::int32_t index) {
