@@ -4,28 +4,31 @@
 
 namespace vessant {
 
-std::wstring FormatClockTime(int hour, int minute, int clockFormat) {
+namespace {
+
+// The two clock texts differ only in how the hour is padded.
+struct CLOCK_FORMATS {
+    const wchar_t* hours24;
+    const wchar_t* morning; // 12-hour clock, hours 0-11
+    const wchar_t* evening; // 12-hour clock, hours 12-23
+};
+
+std::wstring ClockText(int hour, int minute, int clockFormat, const CLOCK_FORMATS& formats) {
     if (clockFormat != kClock12)
-        return FormatTemplate(L"%2d:%02d", {hour, minute});
-    if (hour == 0)
-        return FormatTemplate(L"12:%02da", {minute});
-    if (hour < 12)
-        return FormatTemplate(L"%d:%02da", {hour, minute});
-    if (hour == 12)
-        return FormatTemplate(L"%d:%02dp", {hour, minute});
-    return FormatTemplate(L"%d:%02dp", {hour - 12, minute});
+        return FormatTemplate(formats.hours24, {hour, minute});
+    // Midnight's hour is 12 and noon stays 12; the afternoon counts from 1 again.
+    const int hour12 = hour == 0 ? 12 : hour > 12 ? hour - 12 : hour;
+    return FormatTemplate(hour < 12 ? formats.morning : formats.evening, {hour12, minute});
+}
+
+} // namespace
+
+std::wstring FormatClockTime(int hour, int minute, int clockFormat) {
+    return ClockText(hour, minute, clockFormat, {L"%2d:%02d", L"%d:%02da", L"%d:%02dp"});
 }
 
 std::wstring FormatClockTimePadded(int hour, int minute, int clockFormat) {
-    if (clockFormat != kClock12)
-        return FormatTemplate(L"%02d:%02d", {hour, minute});
-    if (hour == 0)
-        return FormatTemplate(L"12:%02da", {minute});
-    if (hour < 12)
-        return FormatTemplate(L"%02d:%02da", {hour, minute});
-    if (hour == 12)
-        return FormatTemplate(L"%02d:%02dp", {hour, minute});
-    return FormatTemplate(L"%02d:%02dp", {hour - 12, minute});
+    return ClockText(hour, minute, clockFormat, {L"%02d:%02d", L"%02d:%02da", L"%02d:%02dp"});
 }
 
 std::wstring FormatDuration(int hours, int minutes, int seconds) {

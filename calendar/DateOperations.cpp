@@ -101,6 +101,16 @@ void SetSteppedCivilDate(DATE_STRUCT& date, int year, int month, int day) {
     SetCivilDate(date, year, month, day);
 }
 
+// Sets the record's Hebrew day in another month, of the year LoadHebrewYear loaded, lowered
+// to that month's length.
+void SetSteppedHebrewDate(DATE_STRUCT& date, int year, int month) {
+    int day = date.hebDay;
+    const int length = date.hebMonthLength[static_cast<std::size_t>(month - 1)];
+    if (day > length)
+        day = length;
+    SetHebrewDate(date, year, month, day);
+}
+
 } // namespace
 
 void SetTransition(DATE_STRUCT& date, int choice) {
@@ -191,11 +201,7 @@ void StepHebrewMonth(DATE_STRUCT& date, int direction) {
         if (fromNisan)
             month = date.hebMonthLength[kAdarII - 1] > 0 ? kAdarII : kAdar;
     }
-    int day = date.hebDay;
-    const int length = date.hebMonthLength[static_cast<std::size_t>(month - 1)];
-    if (day > length)
-        day = length;
-    SetHebrewDate(date, year, month, day);
+    SetSteppedHebrewDate(date, year, month);
 }
 
 void AddHebrewYears(DATE_STRUCT& date, int years) {
@@ -211,11 +217,7 @@ void AddHebrewYears(DATE_STRUCT& date, int years) {
         month = kAdar;
     else if (leap && month == kAdar)
         month = kAdarII;
-    int day = date.hebDay;
-    const int length = date.hebMonthLength[static_cast<std::size_t>(month - 1)];
-    if (day > length)
-        day = length;
-    SetHebrewDate(date, year, month, day);
+    SetSteppedHebrewDate(date, year, month);
 }
 
 void StepCivilMonth(DATE_STRUCT& date, int direction) {
