@@ -206,10 +206,8 @@ void BuildDayEvents(DAY_EVENTS& list, const DATE_STRUCT& date, bool diaspora) {
 }
 
 const std::wstring& DayEventText(std::int32_t code) {
-    static const std::wstring kEmpty;
-    if (code < kFirstDayEventCode || code > kLastDayEventCode)
-        return kEmpty;
-    return TextOfResource(kDayEventTextBase + code);
+    static_assert(kFirstDayEventCode == 1, "the codes are a run numbered from 1");
+    return NumberedResourceText(kDayEventTextBase, code, kLastDayEventCode);
 }
 
 std::wstring OmerText(std::int32_t count) {

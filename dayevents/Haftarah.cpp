@@ -194,10 +194,7 @@ std::wstring HaftarahRefText(const HAFTARAH_REF& ref) {
 }
 
 const std::wstring& HaftarahBookName(std::int32_t book) {
-    static const std::wstring kEmpty;
-    if (book < 1 || book > kHaftarahBooks)
-        return kEmpty;
-    return TextOfResource(kHaftarahBookTextBase + book);
+    return NumberedResourceText(kHaftarahBookTextBase, book, kHaftarahBooks);
 }
 
 const std::wstring& HaftarahRiteName(std::int32_t rite) {

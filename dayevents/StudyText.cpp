@@ -7,14 +7,6 @@
 namespace vessant {
 namespace {
 
-const std::wstring kNoText;
-
-const std::wstring& NameInRange(int number, int count, int resourceBase) {
-    if (number < 1 || number > count)
-        return kNoText;
-    return TextOfResource(resourceBase + number);
-}
-
 // "<name> <number>" or "<name> <a>:<b>".
 std::wstring NameAndNumbers(const std::wstring& name, int first) { return name + L' ' + StudyNumberText(first); }
 
@@ -31,11 +23,11 @@ std::wstring SplitSeder(int shown, bool secondHalf) {
 
 } // namespace
 
-const std::wstring& DafTractateName(int tractate) { return NameInRange(tractate, 37, 500); }
-const std::wstring& YerushalmiTractateName(int tractate) { return NameInRange(tractate, 39, 537); }
-const std::wstring& MishnaTractateName(int tractate) { return NameInRange(tractate, 63, 576); }
-const std::wstring& HalachaBookName(int book) { return NameInRange(book, 2, 639); }
-const std::wstring& TanachBookName(int book) { return NameInRange(book, 20, 930); }
+const std::wstring& DafTractateName(int tractate) { return NumberedResourceText(500, tractate, 37); }
+const std::wstring& YerushalmiTractateName(int tractate) { return NumberedResourceText(537, tractate, 39); }
+const std::wstring& MishnaTractateName(int tractate) { return NumberedResourceText(576, tractate, 63); }
+const std::wstring& HalachaBookName(int book) { return NumberedResourceText(639, book, 2); }
+const std::wstring& TanachBookName(int book) { return NumberedResourceText(930, book, 20); }
 
 std::wstring StudyNumberText(int n) { return IsHebrewInterface() ? HebrewNumeral(n, false) : std::to_wstring(n); }
 

@@ -137,17 +137,11 @@ PORTION_INFO WeeklyPortion(std::int32_t hebrewPacked, std::int32_t year, bool di
 }
 
 const std::wstring& PortionName(std::int32_t portion) {
-    static const std::wstring kEmpty;
-    if (portion < 1 || portion > kPortionCount)
-        return kEmpty;
-    return TextOfResource(kPortionTextBase + portion);
+    return NumberedResourceText(kPortionTextBase, portion, kPortionCount);
 }
 
 const std::wstring& SpecialShabbatName(std::int32_t special) {
-    static const std::wstring kEmpty;
-    if (special < 1 || special > kSpecialShabbatCount)
-        return kEmpty;
-    return TextOfResource(kSpecialShabbatTextBase + special);
+    return NumberedResourceText(kSpecialShabbatTextBase, special, kSpecialShabbatCount);
 }
 
 std::wstring PortionText(const PORTION_INFO& portion) {

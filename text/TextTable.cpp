@@ -140,6 +140,12 @@ const std::wstring& TextOfResource(int resourceId) {
     return ResourceString(resourceId);
 }
 
+const std::wstring& NumberedResourceText(int resourceBase, int number, int count) {
+    if (number < 1 || number > count)
+        return kEmpty;
+    return TextOfResource(resourceBase + number);
+}
+
 void ReloadTextTable() {
     for (const SlotRun& run : kSlotRuns) {
         for (int k = 0; k < run.count; ++k) {

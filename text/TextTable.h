@@ -29,6 +29,10 @@ int SlotOfResource(int resourceId);
 // unknown id.
 const std::wstring& TextOfResource(int resourceId);
 
+// The text of one of a run of resources numbered from 1: TextOfResource(resourceBase +
+// number) for a number in [1, count], an empty text for any other.
+const std::wstring& NumberedResourceText(int resourceBase, int number, int count);
+
 // Refills every resource-backed slot from the current resource module; a string the
 // module lacks (or holds empty) keeps the slot's previous text, and a slot that would
 // stay empty that way takes the built-in English text instead.

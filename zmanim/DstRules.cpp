@@ -137,11 +137,7 @@ int DstStatus(int rule, std::int32_t jd) {
     return (jd > p.start || jd < p.end) ? kDstInForce : kDstStandard;
 }
 
-const std::wstring& DstRuleName(int rule) {
-    static const std::wstring kEmpty;
-    if (rule < 1 || rule > kDstRuleCount) return kEmpty;
-    return TextOfResource(kFirstRuleResource + rule);
-}
+const std::wstring& DstRuleName(int rule) { return NumberedResourceText(kFirstRuleResource, rule, kDstRuleCount); }
 
 const std::wstring& DstStatusText(int status) {
     static const std::wstring kEmpty;

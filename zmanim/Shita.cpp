@@ -23,8 +23,7 @@ constexpr int kFirstShitaNameResource = 449; // shita n is resource 449 + n
 } // namespace
 
 std::wstring BuiltinShitaName(std::int32_t number) {
-    if (number < 1 || number > kBuiltinShitot) return {};
-    return TextOfResource(kFirstShitaNameResource + number);
+    return NumberedResourceText(kFirstShitaNameResource, number, kBuiltinShitot);
 }
 
 SHITA_STRUCT BuiltinShitaTemplate(std::int32_t number) {

@@ -21,10 +21,6 @@ int ZoneOffsetTenths(int zone) {
     return kZoneOffsets[static_cast<std::size_t>(zone)];
 }
 
-const std::wstring& ZoneName(int zone) {
-    static const std::wstring kEmpty;
-    if (zone < 1 || zone > kTimeZoneCount) return kEmpty;
-    return TextOfResource(kFirstZoneResource + zone);
-}
+const std::wstring& ZoneName(int zone) { return NumberedResourceText(kFirstZoneResource, zone, kTimeZoneCount); }
 
 } // namespace vessant

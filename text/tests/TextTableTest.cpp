@@ -48,3 +48,14 @@ TEST(TextTable, NumeralLettersArePresentBeforeAnyLoad) {
     EXPECT_EQ(Text(150), L"Sunday");
     EXPECT_EQ(Text(617), L"\u05D0");
 }
+
+// Weekday names are resources 129..135: a run of seven numbered from 1 above base 128.
+TEST(TextTable, NumberedResourcesOutsideTheirRunAreEmpty) {
+    LoadLanguage(kLanguageEnglish);
+    struct Case { int number; const wchar_t* text; };
+    constexpr Case cases[] = {{1, L"Sunday"}, {7, L"Shabbat"}, {0, L""}, {8, L""}, {-1, L""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.number);
+        EXPECT_EQ(NumberedResourceText(128, c.number, 7), c.text);
+    }
+}
