@@ -49,6 +49,15 @@ QSize ScreenSize() {
     return screen ? screen->size() : QSize(1024, 768);
 }
 
+// The help program beside this one, as installed; else wherever the search path finds it.
+// Empty when it is not installed.
+QString HelpProgram() {
+    QString program = QString::fromStdWString((platform::ProgramFolder() / "Vessant3Help").wstring());
+    if (!QFileInfo(program).isExecutable())
+        program = QStandardPaths::findExecutable(QStringLiteral("Vessant3Help"));
+    return program;
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(COptionsStore& store, LOCATION_LIST& locations, QWidget* parent)
@@ -214,7 +223,11 @@ void CMainFrame::BuildToolBar() {
     auto* helpButton = new QToolButton(toolbar_);
     helpButton->setDefaultAction(Action(kCmdHelp));
     helpButton->setMenu(helpMenu);
-    helpButton->setPopupMode(QToolButton::MenuButtonPopup);
+    // Without the help program installed the button only opens its menu (About,
+    // acknowledgments, ...), rather than offering help that cannot start.
+    const bool helpInstalled = !HelpProgram().isEmpty();
+    Action(kCmdHelpTopics)->setVisible(helpInstalled);
+    helpButton->setPopupMode(helpInstalled ? QToolButton::MenuButtonPopup : QToolButton::InstantPopup);
     helpButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->addWidget(helpButton);
     toolbar_->setVisible(options_.toolbarEnabled != 0);
@@ -363,10 +376,7 @@ void CMainFrame::SetCurrentLocation(int index) {
 void CMainFrame::StartHelp() {
     if (help_ && help_->state() != QProcess::NotRunning)
         return;
-    // Beside this program, as installed; else wherever the search path finds it.
-    QString program = QString::fromStdWString((platform::ProgramFolder() / "Vessant3Help").wstring());
-    if (!QFileInfo(program).isExecutable())
-        program = QStandardPaths::findExecutable(QStringLiteral("Vessant3Help"));
+    const QString program = HelpProgram();
     delete help_;
     help_ = new QProcess(this);
     help_->setProgram(program);
