@@ -1,14 +1,14 @@
 #include "calendar/Molad.h"
 
 #include "calendar/HebrewCalendar.h"
-#include "EnglishTexts.h"
+#include "testsupport/EnglishTexts.h"
 
 #include <cstdint>
 #include <vector>
 
 using namespace vessant;
 
-using Molad = EnglishTexts;
+using Molad = testsupport::EnglishTexts;
 
 TEST_F(Molad, KnownMolads) {
     struct Case { int year, month; int weekday, hour, parts; };

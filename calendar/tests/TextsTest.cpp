@@ -4,11 +4,11 @@
 #include "calendar/DateText.h"
 #include "calendar/TextTemplate.h"
 
-#include "EnglishTexts.h"
+#include "testsupport/EnglishTexts.h"
 
 using namespace vessant;
 
-using Texts = EnglishTexts;
+using Texts = testsupport::EnglishTexts;
 
 TEST(ClockText, Formats) {
     struct Case { int hour, minute, format; const wchar_t* text; const wchar_t* padded; };

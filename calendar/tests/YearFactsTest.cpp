@@ -1,10 +1,10 @@
 #include "calendar/YearFacts.h"
 
-#include "EnglishTexts.h"
+#include "testsupport/EnglishTexts.h"
 
 using namespace vessant;
 
-using YearFacts = EnglishTexts;
+using YearFacts = testsupport::EnglishTexts;
 
 TEST_F(YearFacts, TheFactsOf5784) {
     EXPECT_EQ(CreationText(5784), L"5784 years from the creation of the world");

@@ -4,6 +4,7 @@
 #include "dayevents/Haftarah.h"
 #include "dayevents/HaftarahTables.h"
 #include "dayevents/HolidayTable.h"
+#include "testsupport/EnglishTexts.h"
 #include "text/Language.h"
 
 #include <gtest/gtest.h>
@@ -16,17 +17,7 @@ using namespace vessant::testing;
 
 namespace {
 
-class Haftarah : public ::testing::Test {
-protected:
-    void SetUp() override {
-        LoadLanguage(kLanguageEnglish);
-        saved_ = LanguageState().loadedLanguage;
-    }
-    void TearDown() override { LanguageState().loadedLanguage = saved_; }
-
-private:
-    std::uint16_t saved_ = 0;
-};
+using Haftarah = testsupport::EnglishTexts;
 
 std::wstring Joined(const HAFTARAH_LIST& list) {
     std::wstring text;
@@ -230,7 +221,7 @@ TEST_F(Haftarah, ReferenceTexts) {
     EXPECT_EQ(HaftarahRefText({12, 1, 1, 2, 10}), L"Shmuel I 1:1 - 2:10");
     EXPECT_EQ(HaftarahRefText({0, 1, 1, 0, 0}), L"");
     EXPECT_EQ(HaftarahRefText({19, 1, 1, 0, 0}), L"");
-    LanguageState().loadedLanguage = kLanguageHebrew;
+    UseHebrewInterface();
     EXPECT_EQ(HaftarahRefText({12, 1, 1, 2, 10}),
               L"Shmuel I " + HebrewNumeral(1) + L":" + HebrewNumeral(1) + L" - " + HebrewNumeral(2) + L":" +
                   HebrewNumeral(10));

@@ -4,6 +4,7 @@
 
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"
+#include "testsupport/EnglishTexts.h"
 #include "text/Language.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +12,7 @@
 namespace vessant {
 namespace {
 
-class StudyText : public ::testing::Test {
-protected:
-    void SetUp() override { LoadLanguage(kLanguageEnglish); }
-    void TearDown() override { LanguageState().loadedLanguage = kLanguageEnglish; }
-    static void UseHebrewInterface() { LanguageState().loadedLanguage = kLanguageHebrew; }
-};
+using StudyText = testsupport::EnglishTexts;
 
 std::int32_t Hebrew(int year, int month, int day) {
     DATE_STRUCT date;
