@@ -149,13 +149,22 @@ const CEventList::EVENT_DAY_CACHE& CEventList::CachedEventDay(int position) cons
     return entry;
 }
 
-bool CEventList::NextEventForDay(EVENT_OCCURRENCE& occurrence) {
+const EVENT_STRUCT* CEventList::NextMatch(EVENT_MATCH& match) {
     if (cursor_ < 0 || cursor_ >= Count())
-        return false;
+        return nullptr;
     const int position = cursor_++;
     const EVENT_STRUCT& event = *records_[position];
     const EVENT_DAY_CACHE& own = CachedEventDay(position);
-    const EVENT_MATCH match = own.inRange ? MatchEventOnDay(event, own.day, tested_) : EVENT_MATCH{};
+    match = own.inRange ? MatchEventOnDay(event, own.day, tested_) : EVENT_MATCH{};
+    return &event;
+}
+
+bool CEventList::NextEventForDay(EVENT_OCCURRENCE& occurrence) {
+    EVENT_MATCH match;
+    const EVENT_STRUCT* next = NextMatch(match);
+    if (!next)
+        return false;
+    const EVENT_STRUCT& event = *next;
     occurrence.title = match.recurs ? event.title : std::wstring();
     occurrence.desc = event.desc;
     occurrence.type = event.type;
@@ -166,12 +175,11 @@ bool CEventList::NextEventForDay(EVENT_OCCURRENCE& occurrence) {
 }
 
 bool CEventList::NextEventForDay(std::wstring& title, int& years, int& matchedCal) {
-    if (cursor_ < 0 || cursor_ >= Count())
+    EVENT_MATCH match;
+    const EVENT_STRUCT* next = NextMatch(match);
+    if (!next)
         return false;
-    const int position = cursor_++;
-    const EVENT_STRUCT& event = *records_[position];
-    const EVENT_DAY_CACHE& own = CachedEventDay(position);
-    const EVENT_MATCH match = own.inRange ? MatchEventOnDay(event, own.day, tested_) : EVENT_MATCH{};
+    const EVENT_STRUCT& event = *next;
     if (match.recurs)
         title = event.title;
     else

@@ -14,6 +14,8 @@
 
 namespace vessant {
 
+struct EVENT_MATCH;
+
 using EventRecords = std::vector<std::unique_ptr<EVENT_STRUCT>>;
 
 // Negative, zero or positive as a is before, equal to or after b when both are compared
@@ -115,6 +117,9 @@ private:
         DATE_STRUCT day;
     };
     const EVENT_DAY_CACHE& CachedEventDay(int position) const;
+    // The event at the cursor, which moves on, and how it matches the tested day; nullptr
+    // past the end.
+    const EVENT_STRUCT* NextMatch(EVENT_MATCH& match);
     void ListChanged() { dayCache_.clear(); }
 
     EventRecords records_;
