@@ -2,29 +2,9 @@
 
 #include "text/TextTable.h"
 
-#include <unordered_map>
-
 namespace vessant::ui {
-namespace {
 
-const std::unordered_map<int, const wchar_t*>& OwnTexts() {
-    static const std::unordered_map<int, const wchar_t*> texts = {
-#include "app/ui/UiStrings.inc"
-    };
-    return texts;
-}
-
-} // namespace
-
-QString UiText(int resourceId) {
-    const std::wstring& loaded = TextOfResource(resourceId);
-    if (!loaded.empty())
-        return Q(loaded);
-    const auto& own = OwnTexts();
-    if (auto it = own.find(resourceId); it != own.end())
-        return QString::fromWCharArray(it->second);
-    return {};
-}
+QString UiText(int resourceId) { return Q(TextOfResource(resourceId)); }
 
 QString CommandPrompt(int commandId) {
     const QString all = UiText(commandId);
