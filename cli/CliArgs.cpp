@@ -1,5 +1,8 @@
 #include "cli/CliArgs.h"
 
+#include "cli/CliText.h"
+#include "cli/CliTextIds.h"
+
 #include <charconv>
 #include <initializer_list>
 #include <string_view>
@@ -62,14 +65,13 @@ int NumberValue(const std::string& option, const std::string& text) {
         ++first;
     const auto [end, error] = std::from_chars(first, last, value);
     if (text.empty() || error != std::errc() || end != last)
-        UsageError(option + " needs a whole number, not \"" + text + "\"");
+        UsageError(Say(kIdErrNotANumber, {Wide(option), Wide(text)}));
     return value;
 }
 
 void CheckRange(const std::string& option, int value, int low, int high) {
     if (value < low || value > high)
-        UsageError(option + " must be " + std::to_string(low) + " to " + std::to_string(high) + ", not " +
-                   std::to_string(value));
+        UsageError(Say(kIdErrOutOfRange, {Wide(option), low, high, value}));
 }
 
 void Store(CLI_ARGS& args, const std::string& name, const std::string& text) {
@@ -80,7 +82,7 @@ void Store(CLI_ARGS& args, const std::string& name, const std::string& text) {
     else if (name == "--clock") {
         const int clock = NumberValue(name, text);
         if (clock != 12 && clock != 24)
-            UsageError("--clock must be 12 or 24, not " + text);
+            UsageError(Say(kIdErrClock, {Wide(text)}));
         args.clock = clock;
     } else if (name == "--lang") {
         args.language = NumberValue(name, text);
@@ -97,7 +99,7 @@ void Store(CLI_ARGS& args, const std::string& name, const std::string& text) {
     } else if (name == "--shita") {
         args.shita = NumberValue(name, text);
         if (*args.shita < 1 || (*args.shita > 6 && *args.shita < 100))
-            UsageError("--shita must be 1 to 6 or a custom shita from 100 up, not " + text);
+            UsageError(Say(kIdErrShitaOption, {Wide(text)}));
     } else if (name == "--width") {
         args.width = NumberValue(name, text);
         CheckRange(name, *args.width, 36, 1000);
@@ -152,7 +154,7 @@ CLI_ARGS ParseArgs(const std::vector<std::string>& words) {
                     if (word == c.name)
                         args.command = c.command;
                 if (args.command == Command::None)
-                    UsageError("unknown command \"" + word + "\" (commands: day, month, year, zmanim, export, help)");
+                    UsageError(Say(kIdErrUnknownCommand, {Wide(word)}));
                 args.commandName = word;
                 continue;
             }
@@ -168,11 +170,11 @@ CLI_ARGS ParseArgs(const std::vector<std::string>& words) {
         const std::string name = word.substr(0, equals);
         const OPTION* option = FindOption(name);
         if (!option)
-            UsageError("unknown option \"" + name + "\"");
+            UsageError(Say(kIdErrUnknownOption, {Wide(name)}));
         const std::string canonical = option->name;
         if (option->value == Value::None) {
             if (equals != std::string::npos)
-                UsageError(canonical + " takes no value");
+                UsageError(Say(kIdErrTakesNoValue, {Wide(canonical)}));
             SetFlag(args, canonical);
         } else {
             std::string value;
@@ -180,7 +182,7 @@ CLI_ARGS ParseArgs(const std::vector<std::string>& words) {
                 value = word.substr(equals + 1);
             } else {
                 if (i + 1 >= words.size())
-                    UsageError(name + " needs a value");
+                    UsageError(Say(kIdErrNeedsValue, {Wide(name)}));
                 value = words[++i];
             }
             Store(args, canonical, value);
@@ -197,7 +199,7 @@ CLI_ARGS ParseArgs(const std::vector<std::string>& words) {
                 if (args.positional[0] == c.name)
                     target = c.command;
             if (target == Command::None || target == Command::Help || target == Command::Version)
-                UsageError("no help for \"" + args.positional[0] + "\" (commands: day, month, year, zmanim, export)");
+                UsageError(Say(kIdErrNoHelp, {Wide(args.positional[0])}));
             args.command = target;
             args.commandName = args.positional[0];
             args.positional.clear();
@@ -209,19 +211,19 @@ CLI_ARGS ParseArgs(const std::vector<std::string>& words) {
     if (args.help || args.command == Command::Version)
         return args;
     if (args.command == Command::None)
-        UsageError("no command given (try \"vessant --help\")");
+        UsageError(Say(kIdErrNoCommand));
 
     for (const SEEN& s : seen)
         if (!Allows(*s.option, args.command))
-            UsageError(s.typed + " is not an option of \"" + args.commandName + "\"");
+            UsageError(Say(kIdErrNotOptionOf, {Wide(s.typed), Wide(args.commandName)}));
     if (args.place && args.row)
-        UsageError("--place and --row both name a location: give one of them");
+        UsageError(Say(kIdErrPlaceAndRow));
     if (args.hebrewMonth && args.civilMonth)
-        UsageError("--hebrew and --civil cannot be combined");
+        UsageError(Say(kIdErrHebrewAndCivil));
     if (args.year && args.date)
-        UsageError("--year and --date both choose the year: give one of them");
+        UsageError(Say(kIdErrYearAndDate));
     if (args.command == Command::Export && !args.positional.empty())
-        UsageError("export takes no words besides its options (use --year or --date)");
+        UsageError(Say(kIdErrExportWords));
     return args;
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/settings/OptionKeys.h"
 #include "app/settings/Version.h"
+#include "cli/CliText.h"
+#include "cli/CliTextIds.h"
 #include "locations/LocationRow.h"
 #include "locations/LocationSources.h"
 #include "locations/LocationTables.h"
@@ -10,6 +12,7 @@
 #include "platform/TextCodec.h"
 #include "text/BuiltinStrings.h"
 #include "text/Language.h"
+#include "text/TextTable.h"
 #include "userdata/EventList.h"
 #include "zmanim/DstRules.h"
 #include "zmanim/ShitotStore.h"
@@ -36,8 +39,6 @@ std::wstring Trimmed(std::wstring_view text) {
 }
 
 bool SameName(std::wstring_view a, std::wstring_view b) { return platform::EqualIgnoringCase(a, b); }
-
-std::string Utf8(std::wstring_view text) { return platform::Utf8FromWide(text); }
 
 void ReadOptions(const platform::ProfileFile& profile, OPTIONS_STRUCT& options) {
     for (const OPTION_KEY& row : OptionKeyTable())
@@ -75,8 +76,7 @@ void LoadInterfaceLanguage(CLI_CONTEXT& context, const CLI_ARGS& args) {
     const int wanted = args.language ? *args.language : context.options.language;
     context.language = LoadLanguage(wanted);
     if (args.language && *args.language != 0 && context.language != *args.language)
-        UsageError("no language module for language " + std::to_string(*args.language) + " (" +
-                   Utf8(LanguageModuleFileName(*args.language)) + ")");
+        UsageError(Say(kIdErrNoLanguageModule, {*args.language, LanguageModuleFileName(*args.language)}));
 }
 
 struct REGION_RULE {
@@ -145,7 +145,7 @@ int WorldPlaceDstRule(std::wstring_view city, std::wstring_view region) {
 }
 
 LOC_STRUCT FindPlace(const std::string& name, const LOCATION_LIST& userLocations, std::wstring* source,
-                     bool userListFromFile) {
+                     bool userListFromFile, int* sourceId) {
     const std::wstring wanted = platform::WideFromUtf8(name);
     std::wstring city = Trimmed(wanted);
     std::wstring country;
@@ -154,47 +154,46 @@ LOC_STRUCT FindPlace(const std::string& name, const LOCATION_LIST& userLocations
         city = Trimmed(std::wstring_view(city).substr(0, comma));
     }
     if (city.empty())
-        UsageError("--place needs the name of a city");
+        UsageError(Say(kIdErrPlaceEmpty));
     auto matches = [&](std::wstring_view c, std::wstring_view k) {
         return SameName(c, city) && (country.empty() || SameName(k, country));
     };
-    auto set = [&](const wchar_t* text) {
-        if (source)
-            *source = text;
+    // The English name goes to `source` (JSON), whatever the interface language.
+    auto set = [&](int id) {
+        if (source) {
+            const wchar_t* english = BuiltinString(id);
+            *source = english ? english : L"";
+        }
+        if (sourceId)
+            *sourceId = id;
     };
     for (const LOC_STRUCT& loc : userLocations.locations)
         if (matches(loc.city, loc.country)) {
-            set(userListFromFile ? L"your locations" : L"built-in default locations");
+            set(userListFromFile ? kIdSourceYourLocations : kIdSourceBuiltinDefaults);
             return loc;
         }
     for (int i = 0; i < kIsraelTableSize; ++i)
         if (matches(IsraelTableEntry(i).city, IsraelTableEntry(i).country)) {
-            set(L"built-in places of Israel");
+            set(kIdSourceIsrael);
             return LocationOfIsraelEntry(IsraelTableEntry(i));
         }
     for (int i = 0; i < kWorldTableSize; ++i)
         if (matches(WorldTableEntry(i).city, WorldTableEntry(i).country)) {
-            set(L"built-in places of the world");
+            set(kIdSourceWorld);
             return LocationOfWorldEntry(WorldTableEntry(i));
         }
-    UsageError("unknown place \"" + name + "\" (not among your locations or the built-in places)");
+    UsageError(Say(kIdErrUnknownPlace, {Wide(name)}));
 }
 
 LOC_STRUCT ParseRowArgument(const std::string& rowText) {
     const std::wstring row = platform::WideFromUtf8(rowText);
     const std::vector<std::wstring> fields = RowFields(row);
-    static const char* const kNames[] = {"city",           "country",          "longitude degrees",
-                                         "longitude minutes", "longitude direction", "latitude degrees",
-                                         "latitude minutes",  "latitude direction",  "time zone",
-                                         "DST rule",          "diaspora",            "shita",
-                                         "candle lighting"};
     if (fields.size() < 13 || fields.size() > 14)
-        UsageError("malformed --row: it needs city, country and eleven numbers (" + std::to_string(fields.size()) +
-                   " fields given)");
+        UsageError(Say(kIdErrRowFieldCount, {static_cast<int>(fields.size())}));
     if (fields[0].empty())
-        UsageError("malformed --row: the city is empty");
+        UsageError(Say(kIdErrRowCityEmpty));
     if (fields.size() == 14 && fields[13] != kDefaultMarker)
-        UsageError("malformed --row: the field after the numbers may only be \"default\"");
+        UsageError(Say(kIdErrRowDefaultField));
     struct RANGE {
         int low, high;
     };
@@ -205,20 +204,19 @@ LOC_STRUCT ParseRowArgument(const std::string& rowText) {
         const std::string text = Utf8(fields[static_cast<std::size_t>(i) + 2]);
         int value = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        const std::string name = kNames[i + 2];
+        const std::wstring& name = TextOfResource(kIdRowFieldNames + i);
         if (text.empty() || error != std::errc() || end != text.data() + text.size())
-            UsageError("malformed --row: the " + name + " \"" + text + "\" is not a whole number");
+            UsageError(Say(kIdErrRowNotANumber, {name, fields[static_cast<std::size_t>(i) + 2]}));
         if (value < kRanges[i].low || value > kRanges[i].high)
-            UsageError("malformed --row: the " + name + " must be " + std::to_string(kRanges[i].low) + " to " +
-                       std::to_string(kRanges[i].high) + ", not " + text);
+            UsageError(Say(kIdErrRowOutOfRange,
+                           {name, kRanges[i].low, kRanges[i].high, fields[static_cast<std::size_t>(i) + 2]}));
         numbers[i] = value;
     }
     const int shita = numbers[9];
     if (shita > 6 && shita < 100)
-        UsageError("malformed --row: the shita must be 1 to 6 or a custom shita from 100 up, not " +
-                   std::to_string(shita));
+        UsageError(Say(kIdErrRowShita, {shita}));
     if (shita >= 100 && FindShita(shita) == nullptr)
-        UsageError("malformed --row: custom shita " + std::to_string(shita) + " is not in shitot.ini");
+        UsageError(Say(kIdErrRowCustomShita, {shita}));
 
     std::wstring joined;
     for (std::size_t i = 0; i < fields.size(); ++i)
@@ -248,16 +246,18 @@ CLI_CONTEXT LoadContext(const CLI_ARGS& args) {
 
     if (args.row) {
         context.location = ParseRowArgument(*args.row);
-        context.locationSource = L"--row";
+        context.locationSource = L"--row"; // an option name: the same in every language
     } else if (args.place) {
-        context.location = FindPlace(*args.place, context.locations, &context.locationSource, context.dataFolderFound);
+        context.location = FindPlace(*args.place, context.locations, &context.locationSource, context.dataFolderFound,
+                                     &context.locationSourceId);
     } else {
         context.location = DefaultLocation(context.locations);
-        context.locationSource = context.dataFolderFound ? L"default location" : L"built-in default";
+        context.locationSourceId = context.dataFolderFound ? kIdSourceDefaultLocation : kIdSourceBuiltinDefault;
+        context.locationSource = BuiltinString(context.locationSourceId);
     }
     if (args.shita) {
         if (*args.shita >= 100 && FindShita(*args.shita) == nullptr)
-            UsageError("custom shita " + std::to_string(*args.shita) + " is not in shitot.ini");
+            UsageError(Say(kIdErrCustomShita, {*args.shita}));
         context.location.shita = static_cast<std::int16_t>(*args.shita);
     }
     return context;

@@ -18,7 +18,8 @@ struct CLI_CONTEXT {
     OPTIONS_STRUCT options;     // options.ini, or the defaults
     LOCATION_LIST locations;    // the user's list, or the two built-in rows
     LOC_STRUCT location;        // the location this run uses
-    std::wstring locationSource; // where it came from, for the reader
+    std::wstring locationSource; // where it came from, in English (JSON)
+    int locationSourceId = 0;    // the same as a string-resource id for the reader; 0: --row
     int clockFormat = 12;       // 12 or 24
     int rite = 0;               // haftarah rite 0..3
     int transition = 1;         // Gregorian transition 1..3
@@ -35,8 +36,9 @@ CLI_CONTEXT LoadContext(const CLI_ARGS& args);
 // the world table, compared by city without regard to letter case; "City, Country" picks
 // among places of the same name. Throws CliError (usage) when nothing matches.
 // userListFromFile only changes how the source is named.
+// sourceId receives the string-resource id of the source's name.
 LOC_STRUCT FindPlace(const std::string& name, const LOCATION_LIST& userLocations, std::wstring* source = nullptr,
-                     bool userListFromFile = true);
+                     bool userListFromFile = true, int* sourceId = nullptr);
 
 // The location of --row: one row of the options.ini "locations" section with its fields
 // separated by tabs or, when it has no tab, by commas. Every field must be there and in

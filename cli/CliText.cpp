@@ -2,7 +2,9 @@
 
 #include "calendar/ClockText.h"
 #include "calendar/DateOperations.h"
+#include "cli/CliTextIds.h"
 #include "platform/TextCodec.h"
+#include "text/TextTable.h"
 #include "zmanim/DstRules.h"
 #include "zmanim/Shita.h"
 #include "zmanim/ShitotStore.h"
@@ -13,6 +15,12 @@
 namespace vessant::cli {
 
 std::string Utf8(std::wstring_view text) { return platform::Utf8FromWide(text); }
+
+std::wstring Wide(std::string_view utf8) { return platform::WideFromUtf8(utf8); }
+
+std::string Say(int resourceId, std::initializer_list<TemplateArg> args) {
+    return Utf8(FormatTemplate(TextOfResource(resourceId), args));
+}
 
 std::wstring ClockText(const CLOCK_TIME& time, int clockFormat) {
     return FormatClockTime(time.hour, time.minute, clockFormat);
@@ -33,7 +41,7 @@ std::wstring ShitaName(int shita) {
         return BuiltinShitaName(shita);
     if (const SHITA_STRUCT* custom = FindShita(shita))
         return custom->name;
-    return L"shita " + std::to_wstring(shita);
+    return FormatTemplate(TextOfResource(kIdShitaNumber), {shita});
 }
 
 std::wstring CoordinatesText(const LOC_STRUCT& l) {
@@ -57,11 +65,15 @@ std::wstring PlaceName(const LOC_STRUCT& location) {
 
 std::string LocationLines(const CLI_CONTEXT& context) {
     const LOC_STRUCT& l = context.location;
-    std::string out = "Location: " + Utf8(PlaceName(l)) + " (" + Utf8(context.locationSource) + ")\n";
+    // The source as the reader's language names it; JSON keeps the English name.
+    const std::wstring& source =
+        context.locationSourceId ? TextOfResource(context.locationSourceId) : context.locationSource;
+    std::string out = Say(kIdLocationLine, {TextOfResource(kIdLocation), PlaceName(l), source}) + "\n";
     out += "  " + Utf8(CoordinatesText(l)) + "; " + Utf8(ZoneName(l.timeZone)) + "\n";
-    out += "  " + std::string(l.diaspora ? "Diaspora" : "Israel") + "; daylight saving: " +
-           Utf8(DstRuleName(l.dstRule)) + "; shita: " + Utf8(ShitaName(l.shita)) + "; candle lighting " +
-           std::to_string(CandleLightingMinutes(l.candleLighting)) + " minutes before sunset\n";
+    out += "  " +
+           Say(kIdLocationFacts, {TextOfResource(l.diaspora ? kIdDiaspora : kIdIsrael), DstRuleName(l.dstRule),
+                                  ShitaName(l.shita), CandleLightingMinutes(l.candleLighting)}) +
+           "\n";
     return out;
 }
 

@@ -5,14 +5,21 @@
 #include "cli/CliContext.h"
 #include "cli/Json.h"
 #include "calendar/DateStruct.h"
+#include "calendar/TextTemplate.h"
 #include "zmanim/ClockConversion.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace vessant::cli {
 
 std::string Utf8(std::wstring_view text);
+std::wstring Wide(std::string_view utf8);
+
+// A text of the loaded language by string-resource id (cli/CliTextIds.h), as UTF-8, its
+// placeholders filled by the template filler: a translated text never reaches printf.
+std::string Say(int resourceId, std::initializer_list<TemplateArg> args = {});
 
 // "13:07" or " 1:07p", as the calendar writes clock times in the chosen format.
 std::wstring ClockText(const CLOCK_TIME& time, int clockFormat);

@@ -8,12 +8,14 @@
 #include "calendar/HebrewNumeral.h"
 #include "calendar/YearFacts.h"
 #include "cli/CliText.h"
+#include "cli/CliTextIds.h"
 #include "cli/DateArgument.h"
 #include "cli/DayReport.h"
 #include "cli/Json.h"
 #include "dayevents/DayEvents.h"
 #include "locations/LocationCoordinates.h"
 #include "text/Language.h"
+#include "text/TextTable.h"
 #include "userdata/ExportCsv.h"
 #include "zmanim/DstRules.h"
 #include "zmanim/ZmanimTable.h"
@@ -100,7 +102,8 @@ int RunZmanim(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
 
     std::string text = Utf8(WeekdayName(Weekday(date))) + ", " + Utf8(FormatCivilDate(date)) + " - " +
                        Utf8(FormatHebrewDate(date)) + "\n";
-    text += "Zmanim (" + Utf8(ShitaName(context.location.shita)) + "); " + Utf8(DstStatusText(dst)) + "\n";
+    text += Say(kIdZmanimHeading, {TextOfResource(kIdZmanim), ShitaName(context.location.shita), DstStatusText(dst)}) +
+            "\n";
     std::size_t width = 0;
     for (const ZMAN_ITEM& z : zmanim)
         width = std::max(width, z.label.size());
@@ -108,7 +111,7 @@ int RunZmanim(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
         text += "  " + Utf8(z.label) + std::string(width - z.label.size() + 2, ' ') +
                 Utf8(z.duration ? DurationText(z.length) : ClockText(z.time, context.clockFormat)) + "\n";
     if (args.allZmanim) {
-        text += "\nThe 48 zmanim of the export:\n";
+        text += "\n" + Say(kIdExportZmanimHeading) + "\n";
         for (int i = 0; i < kZmanimTableEntries; ++i) {
             const std::wstring key = ZmanimTableKey(i);
             text += "  " + Utf8(key) + std::string(18 - std::min<std::size_t>(key.size(), 17), ' ') +
@@ -132,10 +135,10 @@ int RunYear(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
         const std::string& word = args.positional[0];
         if (args.positional.size() > 1 || word.empty() || word.size() > 5 ||
             !std::all_of(word.begin(), word.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
-            UsageError("year takes one Hebrew year such as 5785, not \"" + word + "\"");
+            UsageError(Say(kIdErrYearWord, {Wide(word)}));
         year = std::stoi(word);
         if (year < 3762 || year > 13760)
-            UsageError("the Hebrew year must be 3762 to 13760, not " + word);
+            UsageError(Say(kIdErrYearRange, {Wide(word)}));
     }
 
     struct FIXED_DAY {
@@ -207,7 +210,7 @@ int RunYear(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
         return Finish(out, json.Text());
     }
 
-    std::string text = "Hebrew year " + std::to_string(year) + "\n";
+    std::string text = Say(kIdHebrewYear, {year}) + "\n";
     for (const std::wstring& line :
          {CreationText(year), HebrewYearTypeText(year), LeapYearText(year), LunarCycleText(year), SolarCycleText(year),
           ShmitaClassText(year), ShmitaCycleText(year)})
@@ -215,7 +218,7 @@ int RunYear(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
             text += "  " + Utf8(line) + "\n";
     for (const std::wstring& line : epochs)
         text += "  " + Utf8(line) + "\n";
-    text += "\nFixed days:\n";
+    text += "\n" + Say(kIdFixedDaysHeading) + "\n";
     std::size_t nameWidth = 0;
     std::size_t hebrewWidth = 0;
     std::vector<std::wstring> hebrew;
@@ -242,7 +245,7 @@ int RunExport(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
     SetTransition(date, context.transition);
     if (args.year) {
         if (!SetCivilDate(date, *args.year, 1, 1))
-            UsageError("no such civil year: " + std::to_string(*args.year));
+            UsageError(Say(kIdErrNoCivilYear, {*args.year}));
     } else if (args.date) {
         std::string error;
         if (!ParseDateArgument(*args.date, date, error))
@@ -255,12 +258,12 @@ int RunExport(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
     if (args.output && *args.output != "-") {
         exporter.SetFileName(*args.output);
         if (const std::error_code error = exporter.ExportYear(date))
-            Failure("cannot write \"" + *args.output + "\": " + error.message());
+            Failure(Say(kIdErrCannotWrite, {Wide(*args.output), Wide(error.message())}));
         return kExitOk;
     }
     std::string bytes;
     if (!exporter.YearBytes(date, bytes))
-        UsageError("the year cannot be exported");
+        UsageError(Say(kIdErrCannotExport));
     out.Write(bytes);
     return kExitOk;
 }
@@ -285,7 +288,7 @@ int RunCli(const std::vector<std::string>& words, COutput& out, COutput& err) {
         case Command::Year: return RunYear(args, context, out);
         case Command::Zmanim: return RunZmanim(args, context, out);
         case Command::Export: return RunExport(args, context, out);
-        default: UsageError("no command given (try \"vessant --help\")");
+        default: UsageError(Say(kIdErrNoCommand));
         }
     } catch (const CliError& error) {
         err.Write(std::string("vessant: ") + error.what() + "\n");

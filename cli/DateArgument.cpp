@@ -3,6 +3,8 @@
 #include "calendar/CalendarTexts.h"
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"
+#include "cli/CliText.h"
+#include "cli/CliTextIds.h"
 #include "platform/TextCodec.h"
 
 #include <charconv>
@@ -67,8 +69,6 @@ std::vector<std::string> Words(std::string_view text) {
     return words;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 bool ParseIsoDate(std::string_view text, DATE_STRUCT& date, std::string& error) {
     static const std::regex kIso(R"(([0-9]{1,4})-([0-9]{1,2})-([0-9]{1,2}))");
     std::match_results<std::string_view::const_iterator> m;
@@ -78,15 +78,15 @@ bool ParseIsoDate(std::string_view text, DATE_STRUCT& date, std::string& error) 
     const int month = std::stoi(m[2].str());
     const int day = std::stoi(m[3].str());
     if (year < kFirstCivilYear || year > kLastCivilYear) {
-        error = "the year of " + Quoted(text) + " must be 1 to 9999";
+        error = Say(kIdErrCivilYear, {Wide(text)});
         return true;
     }
     if (month < 1 || month > 12) {
-        error = "the month of " + Quoted(text) + " must be 1 to 12";
+        error = Say(kIdErrCivilMonth, {Wide(text)});
         return true;
     }
     if (day < 1 || day > 31 || !SetCivilDate(date, year, month, day)) {
-        error = Quoted(text) + " is not a day of the civil calendar";
+        error = Say(kIdErrNotCivilDay, {Wide(text)});
         return true;
     }
     // Julian dates run on past the month's end, and the transition skips days: the day
@@ -94,9 +94,8 @@ bool ParseIsoDate(std::string_view text, DATE_STRUCT& date, std::string& error) 
     const DATE_TRIPLE shown = CivilDateForDisplay(date);
     if (shown.year != year || shown.month != month || shown.day != day) {
         const int firstYear = date.transYear;
-        error = Quoted(text) + " is not a day of the civil calendar";
-        if (year == firstYear && month == date.transMonth)
-            error += " (the Gregorian transition skips it)";
+        const bool skipped = year == firstYear && month == date.transMonth;
+        error = Say(skipped ? kIdErrSkippedCivilDay : kIdErrNotCivilDay, {Wide(text)});
     }
     return true;
 }
@@ -130,7 +129,7 @@ bool ParseDateArgument(std::string_view text, DATE_STRUCT& date, std::string& er
     error.clear();
     const std::vector<std::string> words = Words(text);
     if (words.empty()) {
-        error = "an empty date";
+        error = Say(kIdErrEmptyDate);
         return false;
     }
     if (words.size() == 1 && (words[0] == "today" || words[0] == "tomorrow" || words[0] == "yesterday")) {
@@ -140,7 +139,7 @@ bool ParseDateArgument(std::string_view text, DATE_STRUCT& date, std::string& er
     }
     if (words.size() == 1) {
         if (!ParseIsoDate(words[0], date, error))
-            error = "malformed date " + Quoted(text) + " (write 2024-04-23 or \"15 Nisan 5784\")";
+            error = Say(kIdErrMalformedDate, {Wide(text)});
         return error.empty();
     }
 
@@ -148,7 +147,7 @@ bool ParseDateArgument(std::string_view text, DATE_STRUCT& date, std::string& er
     int day = 0;
     int year = 0;
     if (words.size() < 3 || !ParseInt(words.front(), day) || !ParseInt(words.back(), year)) {
-        error = "malformed date " + Quoted(text) + " (write 2024-04-23 or \"15 Nisan 5784\", with the year)";
+        error = Say(kIdErrMalformedHebrewDate, {Wide(text)});
         return false;
     }
     std::string monthName;
@@ -158,28 +157,27 @@ bool ParseDateArgument(std::string_view text, DATE_STRUCT& date, std::string& er
     // Years from 3762 (the first whose Tishrei the civil calendar reaches) to the year
     // that ends after 9999.
     if (year < 3762 || year > 13760) {
-        error = "the Hebrew year of " + Quoted(text) + " must be 3762 to 13760";
+        error = Say(kIdErrHebrewYearOfDate, {Wide(text)});
         return false;
     }
     const bool leap = IsHebrewLeapYear(year);
     const int month = HebrewMonthOfName(monthName, leap);
     if (month == 0) {
-        error = "unknown Hebrew month " + Quoted(monthName) + " in " + Quoted(text);
+        error = Say(kIdErrUnknownMonth, {Wide(monthName), Wide(text)});
         return false;
     }
     if (month == -1) {
-        error = leap ? std::to_string(year) + " is a leap year: say Adar I or Adar II"
-                     : std::to_string(year) + " is not a leap year: it has one Adar";
+        error = Say(leap ? kIdErrLeapAdar : kIdErrPlainAdar, {year});
         return false;
     }
     if (day < 1 || day > 30 || !SetHebrewDate(date, year, month, day)) {
-        error = Quoted(text) + " is not a day of the Hebrew calendar";
+        error = Say(kIdErrNotHebrewDay, {Wide(text)});
         return false;
     }
     // The record now holds the Gregorian date; read it back as the user's calendar has it.
     SetDayNumber(date, date.dayNumber);
     if (CivilDateForDisplay(date).year > kLastCivilYear) {
-        error = Quoted(text) + " falls after the year 9999";
+        error = Say(kIdErrAfter9999, {Wide(text)});
         return false;
     }
     return true;

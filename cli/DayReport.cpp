@@ -4,6 +4,7 @@
 #include "calendar/DateOperations.h"
 #include "calendar/DateText.h"
 #include "cli/CliText.h"
+#include "cli/CliTextIds.h"
 #include "dayevents/DayEvents.h"
 #include "dayevents/Haftarah.h"
 #include "dayevents/StudyText.h"
@@ -241,7 +242,7 @@ std::string DayReportText(const CLI_CONTEXT& context, const DAY_REPORT& r) {
     out += Utf8(FormatHebrewDate(r.date)) + "\n";
 
     if (!r.holidays.empty()) {
-        out += "\nHolidays and special days:\n";
+        out += "\n" + Say(kIdHolidaysHeading) + "\n";
         for (const HOLIDAY_ITEM& h : r.holidays) {
             out += "  " + Utf8(h.text) + "\n";
             for (const TIME_ITEM& t : h.times)
@@ -249,18 +250,18 @@ std::string DayReportText(const CLI_CONTEXT& context, const DAY_REPORT& r) {
         }
     }
     if (r.shabbat) {
-        out += "\nShabbat:\n";
+        out += "\n" + Say(kIdHeading, {TextOfResource(kIdShabbat)}) + "\n";
         if (!r.portionText.empty())
-            out += "  Portion: " + Utf8(r.portionText) + "\n";
+            out += "  " + Say(kIdPortion, {r.portionText}) + "\n";
         else
-            out += "  No weekly portion (a festival Shabbat)\n";
+            out += "  " + Say(kIdNoPortion) + "\n";
         if (!r.specialText.empty())
             out += "  " + Utf8(r.specialText) + "\n";
         for (const TIME_ITEM& t : r.shabbatTimes)
             out += "  " + Utf8(t.label) + ": " + Utf8(ClockText(t.time, clock)) + "\n";
     }
     if (!r.haftarah.empty() || !r.haftarahAfternoon.empty()) {
-        out += "\nHaftarah (" + Utf8(HaftarahRiteName(context.rite)) + "):\n";
+        out += "\n" + Say(kIdHeadingWithDetail, {TextOfResource(kIdHaftarah), HaftarahRiteName(context.rite)}) + "\n";
         const std::string indent = r.haftarahAfternoon.empty() ? "  " : "    ";
         if (!r.haftarahAfternoon.empty())
             out += "  " + Utf8(TextOfResource(kShacharit)) + ":\n";
@@ -273,12 +274,12 @@ std::string DayReportText(const CLI_CONTEXT& context, const DAY_REPORT& r) {
         }
     }
     if (!r.study.empty()) {
-        out += "\nStudy:\n";
+        out += "\n" + Say(kIdStudyHeading) + "\n";
         for (const STUDY_ITEM& s : r.study)
             out += "  " + Utf8(s.label) + ": " + Utf8(s.text) + "\n";
     }
     if (!r.events.empty()) {
-        out += "\nYour events:\n";
+        out += "\n" + Say(kIdEventsHeading) + "\n";
         for (const EVENT_ITEM& e : r.events) {
             out += "  " + Utf8(e.title);
             if (!e.annotation.empty())
@@ -290,7 +291,7 @@ std::string DayReportText(const CLI_CONTEXT& context, const DAY_REPORT& r) {
                 out += "    " + Utf8(e.description) + "\n";
         }
     }
-    out += "\nZmanim (" + Utf8(ShitaName(context.location.shita)) + "):\n";
+    out += "\n" + Say(kIdHeadingWithDetail, {TextOfResource(kIdZmanim), ShitaName(context.location.shita)}) + "\n";
     std::size_t width = 0;
     for (const ZMAN_ITEM& z : r.zmanim)
         width = std::max(width, z.label.size());
@@ -298,7 +299,7 @@ std::string DayReportText(const CLI_CONTEXT& context, const DAY_REPORT& r) {
         out += "  " + Utf8(z.label) + std::string(width - z.label.size() + 2, ' ');
         out += Utf8(z.duration ? DurationText(z.length) : ClockText(z.time, clock)) + "\n";
     }
-    out += "\nDaylight saving: " + Utf8(DstStatusText(r.dstStatus)) + "\n";
+    out += "\n" + Say(kIdDaylightSaving, {DstStatusText(r.dstStatus)}) + "\n";
     out += LocationLines(context);
     return out;
 }

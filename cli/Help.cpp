@@ -3,6 +3,9 @@
 namespace vessant::cli {
 namespace {
 
+// The help stays English in every interface language, like the option names, JSON keys
+// and CSV it describes: scripts and their writers read it. The reports and the error
+// messages are the ones translated (cli/CliTextIds.h).
 constexpr const char* kProgramHelp =
     "Usage: vessant COMMAND [OPTIONS]\n"
     "\n"

@@ -1,5 +1,7 @@
 // vessant: the command-line companion of the Vessant 3 calendar.
 
+#include "cli/CliText.h"
+#include "cli/CliTextIds.h"
 #include "cli/Commands.h"
 
 #include <cerrno>
@@ -39,7 +41,10 @@ int main(int argc, char** argv) {
     CStreamOutput err(stderr);
     int status = vessant::cli::RunCli(words, out, err);
     if (const int error = out.Close()) {
-        err.Write(std::string("vessant: cannot write to standard output: ") + std::strerror(error) + "\n");
+        err.Write("vessant: " +
+                  vessant::cli::Say(vessant::cli::kIdErrStandardOutput,
+                                    {vessant::cli::Wide(std::strerror(error))}) +
+                  "\n");
         err.Close();
         return vessant::cli::kExitFailure;
     }

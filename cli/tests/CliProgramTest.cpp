@@ -54,7 +54,8 @@ fs::path TestFolder(const std::string& name) {
 // Runs the program with the given words, the data folder `dataFolder` (which need not
 // exist) and, when fileSizeLimit is set, a limit on the size of every file it writes, as a
 // full disk would impose.
-RUN RunProgram(const std::vector<std::string>& words, const fs::path& dataFolder, long fileSizeLimit = 0) {
+RUN RunProgram(const std::vector<std::string>& words, const fs::path& dataFolder, long fileSizeLimit = 0,
+               const fs::path& program = VESSANT_CLI_PROGRAM) {
     static int serial = 0;
     const fs::path scratch = TestFolder("run" + std::to_string(++serial));
     const fs::path outFile = scratch / "out";
@@ -75,11 +76,11 @@ RUN RunProgram(const std::vector<std::string>& words, const fs::path& dataFolder
             setrlimit(RLIMIT_FSIZE, &limit);
         }
         std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(VESSANT_CLI_PROGRAM));
+        argv.push_back(const_cast<char*>(program.c_str()));
         for (const std::string& word : words)
             argv.push_back(const_cast<char*>(word.c_str()));
         argv.push_back(nullptr);
-        execv(VESSANT_CLI_PROGRAM, argv.data());
+        execv(program.c_str(), argv.data());
         _exit(127);
     }
     RUN run;
@@ -173,6 +174,33 @@ TEST(CliProgram, BadInputGetsOneLineAndTheRightStatus) {
         EXPECT_EQ(CountLines(run.err), 1) << run.err;
         EXPECT_TRUE(Contains(run.err, c.message)) << run.err;
     }
+}
+
+// A language module beside the program replaces the report labels and messages it gives
+// (placeholders filled in), and every id it leaves out stays English.
+TEST(CliProgram, LanguageModuleTranslatesTheLabelsItHas) {
+    const fs::path folder = TestFolder("language");
+    const fs::path program = folder / "vessant";
+    fs::copy_file(VESSANT_CLI_PROGRAM, program);
+    fs::copy_file(fs::path(VESSANT_TEST_DATA) / "Vessant3_0d.lng", folder / "Vessant3_0d.lng");
+
+    const RUN run = RunProgram({"day", "2024-04-22", "--place", "Jerusalem", "--lang", "13"}, kNoDataFolder, 0, program);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Contains(run.out, "\n\u05D7\u05D2\u05D9\u05DD \u05D5\u05DE\u05D5\u05E2\u05D3\u05D9\u05DD:\n")) << run.out;
+    EXPECT_TRUE(Contains(run.out, "\n\u05DC\u05D9\u05DE\u05D5\u05D3:\n")) << run.out;
+    EXPECT_TRUE(Contains(run.out, "\n\u05D6\u05DE\u05E0\u05D9\u05DD (")) << run.out;
+    const std::regex daylight("\n\u05E9\u05E2\u05D5\u05DF \u05E7\u05D9\u05E5: [^\n%]+\n");
+    EXPECT_TRUE(std::regex_search(run.out, daylight)) << run.out;
+    for (const char* english : {"Holidays and special days:", "Study:", "\nZmanim (", "Daylight saving:"})
+        EXPECT_FALSE(Contains(run.out, english)) << english;
+    // Left out of the module: English.
+    EXPECT_TRUE(Contains(run.out, "\nLocation: Jerusalem")) << run.out;
+    EXPECT_TRUE(Contains(run.out, " minutes before sunset\n")) << run.out;
+
+    const RUN unknown = RunProgram({"day", "--lang", "13", "--place", "Atlantis"}, kNoDataFolder, 0, program);
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "vessant: \u05D4\u05DE\u05E7\u05D5\u05DD \"Atlantis\" \u05D0\u05D9\u05E0\u05D5 "
+                           "\u05D9\u05D3\u05D5\u05E2\n");
 }
 
 TEST(CliProgram, HelpForTheProgramAndEachCommand) {
