@@ -184,9 +184,11 @@ TEST(CliProgram, LanguageModuleTranslatesTheLabelsItHas) {
     fs::copy_file(VESSANT_CLI_PROGRAM, program);
     fs::copy_file(fs::path(VESSANT_TEST_DATA) / "Vessant3_0d.lng", folder / "Vessant3_0d.lng");
 
-    const RUN run = RunProgram({"day", "2024-04-22", "--place", "Jerusalem", "--lang", "13"}, kNoDataFolder, 0, program);
+    const RUN run =
+        RunProgram({"day", "2024-04-22", "--place", "Jerusalem", "--lang", "13"}, kNoDataFolder, 0, program);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Contains(run.out, "\n\u05D7\u05D2\u05D9\u05DD \u05D5\u05DE\u05D5\u05E2\u05D3\u05D9\u05DD:\n")) << run.out;
+    const std::string holidays = "\n\u05D7\u05D2\u05D9\u05DD \u05D5\u05DE\u05D5\u05E2\u05D3\u05D9\u05DD:\n";
+    EXPECT_TRUE(Contains(run.out, holidays)) << run.out;
     EXPECT_TRUE(Contains(run.out, "\n\u05DC\u05D9\u05DE\u05D5\u05D3:\n")) << run.out;
     EXPECT_TRUE(Contains(run.out, "\n\u05D6\u05DE\u05E0\u05D9\u05DD (")) << run.out;
     const std::regex daylight("\n\u05E9\u05E2\u05D5\u05DF \u05E7\u05D9\u05E5: [^\n%]+\n");
