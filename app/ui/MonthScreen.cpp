@@ -86,25 +86,25 @@ void CMonthScreen::BuildFonts() {
     const int sizeB = size(row.b);
     const int sizeC = size(row.c);
     const int sizeT = size(row.t);
-    struct FONT_SPEC {
+    struct FONT_CHOICE {
         int number;
         bool bold;
         int tenths;
     };
-    const FONT_SPEC specs[] = {
+    const FONT_CHOICE choices[] = {
         {kFontCivilDay, true, sizeA},  {kFontHebrewDay, true, sizeA},
         {kFontLines, false, sizeB},    {kFontTitleDate, true, sizeA},
         {kFontTitleMonth, true, sizeC}, {kFontTitleOther, true, sizeA},
         {kFontZmanimBox, false, sizeB}, {kFontTimes, false, hebrew ? sizeT : sizeB},
         {kFontMolad, false, sizeA},
     };
-    for (const FONT_SPEC& spec : specs) {
+    for (const FONT_CHOICE& choice : choices) {
         // "Arial" reaches Liberation Sans through the font substitutions set at start.
         QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(PixelsOfTenths(spec.tenths));
-        font.setBold(spec.bold);
-        fonts_[static_cast<std::size_t>(spec.number)] = font;
-        fontSizes_[static_cast<std::size_t>(spec.number)] = spec.tenths;
+        font.setPixelSize(PixelsOfTenths(choice.tenths));
+        font.setBold(choice.bold);
+        fonts_[static_cast<std::size_t>(choice.number)] = font;
+        fontSizes_[static_cast<std::size_t>(choice.number)] = choice.tenths;
     }
     font10PixelHeight_ = QFontMetrics(fonts_[kFontTimes]).height();
 }
