@@ -111,14 +111,11 @@ bool IsHebrewLeapYear(int hebrewYear) {
 
 int HebrewNewYearDay(int hebrewYear) { return NewYearDay(hebrewYear, PesachDayOfMarch(hebrewYear - 1)); }
 
-int HebrewDayNumber(int hebrewYear, int month, int day) {
-    DATE_STRUCT scratch;
-    if (HebrewToCivil(hebrewYear, month, day, scratch) != 0)
-        return 0;
-    return CivilToDayNumber(scratch.civYear, scratch.civMonth, scratch.civDay, false);
-}
+namespace {
 
-int HebrewToCivil(int hebrewYear, int month, int day, DATE_STRUCT& date) {
+// Checks a Hebrew date, fills the record's Hebrew lengths and sets dayNumber to the day
+// it falls on; returns 0 or a failure code.
+int CountHebrewDate(int hebrewYear, int month, int day, DATE_STRUCT& date, int& dayNumber) {
     const int H = hebrewYear;
     if (day < 1 || day > 30)
         return kHebrewDayRange;
@@ -143,14 +140,28 @@ int HebrewToCivil(int hebrewYear, int month, int day, DATE_STRUCT& date) {
     if (day > date.hebMonthLength[static_cast<std::size_t>(month - 1)])
         return kHebrewDayRange;
 
-    int dayNumber = NewYearDay(H, P0);
+    dayNumber = NewYearDay(H, P0);
     const int counted = month == kAdar ? kAdarII : month;
     for (int i = 1; i < counted; ++i)
         dayNumber += date.hebMonthLength[static_cast<std::size_t>(i - 1)];
     if (!leap && counted > kAdarII)
         dayNumber += 29;
     dayNumber += day - 1;
+    return 0;
+}
 
+} // namespace
+
+int HebrewDayNumber(int hebrewYear, int month, int day) {
+    DATE_STRUCT scratch;
+    int dayNumber = 0;
+    return CountHebrewDate(hebrewYear, month, day, scratch, dayNumber) == 0 ? dayNumber : 0;
+}
+
+int HebrewToCivil(int hebrewYear, int month, int day, DATE_STRUCT& date) {
+    int dayNumber = 0;
+    if (const int failure = CountHebrewDate(hebrewYear, month, day, date, dayNumber); failure != 0)
+        return failure;
     const CIVIL_DATE civil = DayNumberToCivil(dayNumber, false);
     date.civYear = civil.year;
     date.civMonth = civil.month;
