@@ -94,8 +94,7 @@ void SetSteppedCivilDate(DATE_STRUCT& date, int year, int month, int day) {
     const int length = GregorianMonthLength(year, month);
     if (day > length)
         day = length;
-    if (!Before(date.transYear, date.transMonth, date.firstGregorianDay, year, month, day) &&
-        year == date.transYear && month == date.transMonth && day > date.lastJulianDay &&
+    if (year == date.transYear && month == date.transMonth && day > date.lastJulianDay &&
         day < date.firstGregorianDay)
         day = date.lastJulianDay;
     SetCivilDate(date, year, month, day);
