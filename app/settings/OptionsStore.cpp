@@ -47,9 +47,9 @@ void COptionsStore::SetLocationSection(LocationSectionHooks hooks) {
     locations_ = std::move(hooks);
 }
 
-std::error_code COptionsStore::Load() {
+std::error_code COptionsStore::Load(bool convertLegacyFile) {
     profile_ = platform::ProfileFile::Open(options_.iniPath);
-    const bool convert = profile_.existed() && !profile_.hadByteOrderMark();
+    const bool convert = convertLegacyFile && profile_.existed() && !profile_.hadByteOrderMark();
 
     const VERSION_NUMBER stored = ParseVersion(profile_.GetString(kVersionSection, L"Program"));
     options_.freshFile = IsFreshVersion(stored) ? 1 : 0;

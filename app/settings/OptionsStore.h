@@ -49,8 +49,9 @@ public:
     // oldLocationRows and showNewFeatures from the stored version, stamps the running
     // version, and reads every key. A file without the UTF-16 byte-order mark is kept as
     // options.ini.txt and rewritten in UTF-16LE with all it held; an error of that
-    // conversion is returned.
-    std::error_code Load();
+    // conversion is returned. A reader that must not write (convertLegacyFile false) reads
+    // such a file as it is and leaves it alone.
+    std::error_code Load(bool convertLegacyFile = true);
     // Writes [Version], every key of the key table and the location list, then saves the
     // file. The error of the save is returned; the old file is then untouched.
     std::error_code SaveAll();

@@ -11,7 +11,10 @@ LocationSectionHooks ProgramLocationHooks() {
     LocationSectionHooks hooks;
     hooks.read = [](const platform::ProfileFile& profile, OPTIONS_STRUCT& options) {
         LOCATION_LIST& list = ProgramLocations();
-        LoadLocations(list, profile, {options.oldLocationRows != 0, options.freshFile != 0, {}});
+        // Rows naming a custom shita keep it when shitot.ini (loaded first) still has it.
+        LoadLocations(list, profile,
+                      {options.oldLocationRows != 0, options.freshFile != 0,
+                       [](std::int32_t id) { return FindShita(id) != nullptr; }});
         options.locationRowsRead = list.rowsRead;
         options.defaultLocation = list.defaultIndex;
     };
@@ -38,11 +41,12 @@ STORE_LOAD_RESULT LoadProgramStores(const std::filesystem::path& dataFolder, boo
     store.SetDataFolder(dataFolder);
     store.ReadProgramVersion();
     store.SetLocationSection(ProgramLocationHooks());
-    result.options = store.Load();
+    result.options = store.Load(saveOptions);
     if (saveOptions && !result.options)
         result.options = store.SaveAll();
 
     SetEventsFolder(dataFolder);
+    UserEvents().Clear();
     result.events = LoadUserEvents();
 
     SetRemindersFolder(dataFolder);

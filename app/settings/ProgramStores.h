@@ -21,8 +21,8 @@ struct STORE_LOAD_RESULT {
 
 // Loads every store from the data folder in start-up order. shitot.ini comes first
 // because the location rows are checked against its custom shitot. With saveOptions the
-// whole options.ini is written back at once, so it carries this version and every key;
-// without it nothing in the folder is written.
+// whole options.ini is written back at once, so it carries this version and every key
+// (and a legacy 8-bit file is converted); without it nothing in the folder is written.
 STORE_LOAD_RESULT LoadProgramStores(const std::filesystem::path& dataFolder, bool saveOptions);
 
 } // namespace vessant

@@ -1,5 +1,6 @@
 #include "app/ui/App.h"
 
+#include "app/settings/ProgramStores.h"
 #include "app/ui/ChildView.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Icons.h"
@@ -11,8 +12,6 @@
 #include "text/TextTable.h"
 #include "userdata/EventList.h"
 #include "userdata/Reminders.h"
-#include "app/settings/ProgramStores.h"
-#include "zmanim/ShitotStore.h"
 
 #include <QApplication>
 #include <QFont>
@@ -94,41 +93,16 @@ bool CVessant3App::Start(const START_OPTIONS& start) {
     // 4. The data folder.
     const std::filesystem::path folder = SettingsDataFolder();
 
-    // 5. Custom shitot.
-    SetShitotFolder(folder);
-    LoadShitot();
-    ProgramShitot().SetShitaInUseQuery(
-        [](std::int32_t id) { return LocationListUsesShita(ProgramLocations(), id); });
-
-    // 6. Settings with the locations, saved back at once. A location row that names one of
-    // the custom shitot just loaded keeps it.
-    store.SetDataFolder(folder);
-    store.ReadProgramVersion();
-    LOCATION_LIST& locations = ProgramLocations();
-    LocationSectionHooks hooks = ProgramLocationHooks();
-    hooks.read = [&locations](const platform::ProfileFile& profile, OPTIONS_STRUCT& options) {
-        LOCATION_LOAD_FLAGS flags;
-        flags.oldLocationRows = options.oldLocationRows != 0;
-        flags.freshFile = options.freshFile != 0;
-        flags.shitaExists = [](std::int32_t id) { return FindShita(id) != nullptr; };
-        LoadLocations(locations, profile, flags);
-        options.locationRowsRead = locations.rowsRead;
-        options.defaultLocation = locations.defaultIndex;
-    };
-    store.SetLocationSection(std::move(hooks));
-    if (const std::error_code error = store.Load())
-        ReportSaveFailure(nullptr, store.options().iniPath, error);
-    else if (const std::error_code saveError = store.SaveAll())
-        ReportSaveFailure(nullptr, store.options().iniPath, saveError);
-
-    // 7, 8. User events and reminders.
-    SetEventsFolder(folder);
-    UserEvents().Clear();
-    if (const std::error_code error = LoadUserEvents())
+    // 5-8. Custom shitot, the settings with the locations (saved back at once), user events
+    // and reminders, in that order.
+    const STORE_LOAD_RESULT loaded = LoadProgramStores(folder, true);
+    if (loaded.options)
+        ReportSaveFailure(nullptr, store.options().iniPath, loaded.options);
+    if (loaded.events)
         ShowMessage(nullptr, MessageKind::Warning, Q(Text(3)),
-                    Q(UserEvents().File().wstring()) + QStringLiteral(": ") + QString::fromStdString(error.message()));
-    SetRemindersFolder(folder);
-    LoadReminders();
+                    Q(UserEvents().File().wstring()) + QStringLiteral(": ") +
+                        QString::fromStdString(loaded.events.message()));
+    LOCATION_LIST& locations = ProgramLocations();
 
     // 9. The main window; its view loads the language. Reminders are armed for the view's
     // location and come back to this thread when due.

@@ -58,3 +58,13 @@ TEST(ProgramStores, ReadingOnlyLeavesTheFolderUntouched) {
     LoadProgramStores(folder, false);
     EXPECT_TRUE(fs::is_empty(folder));
 }
+
+TEST(ProgramStores, ReadingOnlyLeavesALegacyFileUnconverted) {
+    const fs::path folder = FreshFolder("readonly-legacy");
+    const std::string legacy = "[Version]\r\nProgram=3.1.20.0\r\n[Display]\r\nClock Format=24\r\n";
+    WriteBytes(folder / "options.ini", legacy);
+    LoadProgramStores(folder, false);
+    EXPECT_EQ(OptionsStore().options().clockFormat, 24);
+    EXPECT_EQ(ReadBytes(folder / "options.ini"), legacy);
+    EXPECT_FALSE(fs::exists(folder / "options.ini.txt"));
+}
