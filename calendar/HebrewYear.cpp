@@ -17,21 +17,17 @@ HEBREW_YEAR_FRAME HebrewYearFrame(std::int32_t hebrewYear) {
     const std::int32_t cheshvan = scratch.hebMonthLength[kCheshvan - 1];
     const std::int32_t kislev = scratch.hebMonthLength[kKislev - 1];
     frame.kind = cheshvan == 30 ? kYearComplete : kislev == 29 ? kYearDeficient : kYearInOrder;
-    static constexpr int kCommonOrder[] = {kTishrei, kCheshvan, kKislev, kTevet, kShevat, kAdar,
-                                           kNisan, kIyyar, kSivan, kTammuz, kAv, kElul};
-    static constexpr int kLeapOrder[] = {kTishrei, kCheshvan, kKislev, kTevet, kShevat, kAdarI, kAdarII,
-                                         kNisan, kIyyar, kSivan, kTammuz, kAv, kElul};
+    // Calendar order with every Adar in its place; the months the year lacks have length
+    // 0 in the record and keep start 0.
+    static constexpr int kOrder[] = {kTishrei, kCheshvan, kKislev, kTevet, kShevat, kAdarI, kAdarII,
+                                     kAdar, kNisan, kIyyar, kSivan, kTammuz, kAv, kElul};
     std::int32_t day = frame.newYearDay;
-    auto lay = [&](int month) {
+    for (int month : kOrder) {
+        const std::int32_t length = scratch.hebMonthLength[static_cast<std::size_t>(month - 1)];
+        if (length == 0)
+            continue;
         frame.monthStart[static_cast<std::size_t>(month)] = day;
-        day += scratch.hebMonthLength[static_cast<std::size_t>(month - 1)];
-    };
-    if (frame.leap) {
-        for (int month : kLeapOrder)
-            lay(month);
-    } else {
-        for (int month : kCommonOrder)
-            lay(month);
+        day += length;
     }
     return frame;
 }
