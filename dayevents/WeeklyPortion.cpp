@@ -4,6 +4,7 @@
 #include "PortionSchedule.h"
 
 #include "calendar/HebrewCalendar.h"
+#include "calendar/HebrewYear.h"
 #include "calendar/Weekday.h"
 #include "text/TextTable.h"
 
@@ -103,14 +104,15 @@ PORTION_INFO WeeklyPortion(std::int32_t hebrewPacked, std::int32_t year, bool di
     const std::int32_t day = hebrewPacked & 0xFFFF;
     if (IsFestivalDay(month, day, diaspora))
         return {};
-    const std::int32_t R = HebrewDayNumber(year, kTishrei, 1);
-    const std::int32_t N1 = HebrewDayNumber(year, kNisan, 1);
-    const std::int32_t nextR = HebrewDayNumber(year + 1, kTishrei, 1);
+    // The day itself still goes through HebrewDayNumber, which refuses a date the year lacks.
     const std::int32_t D = HebrewDayNumber(year, month, day);
-    if (R == 0 || N1 == 0 || nextR == 0 || D == 0)
+    if (D == 0 || year == -1) // year -1 has no following year to end the schedule
         return {};
+    const HEBREW_YEAR_FRAME frame = HebrewYearFrame(year);
+    const std::int32_t R = frame.newYearDay;
+    const std::int32_t N1 = frame.monthStart[kNisan];
     const std::int32_t h = WeekdayOfDayNumber(R);
-    const ScheduleYear y{h, (N1 - R + h + 162) % 7 + 1, nextR - R > 380, diaspora};
+    const ScheduleYear y{h, (N1 - R + h + 162) % 7 + 1, frame.leap, diaspora};
     const std::int32_t w = (D - R) / 7;
     const std::int32_t W = (N1 - R) / 7;
 
