@@ -7,11 +7,14 @@
 namespace vessant {
 namespace {
 
-// "<name> <number>" or "<name> <a>:<b>".
-std::wstring NameAndNumbers(const std::wstring& name, int first) { return name + L' ' + StudyNumberText(first); }
+// "<name> <number>" or "<name> <a>:<b>"; empty when the name is (the programme has
+// nothing for the day).
+std::wstring NameAndNumbers(const std::wstring& name, int first) {
+    return name.empty() ? std::wstring() : name + L' ' + StudyNumberText(first);
+}
 
 std::wstring NameAndNumbers(const std::wstring& name, int first, int second) {
-    return NameAndNumbers(name, first) + L':' + StudyNumberText(second);
+    return name.empty() ? std::wstring() : NameAndNumbers(name, first) + L':' + StudyNumberText(second);
 }
 
 // The two halves of a split seder: "a9" and "b9", or the numeral followed by 1 and 2.
@@ -32,23 +35,19 @@ const std::wstring& TanachBookName(int book) { return NumberedResourceText(930, 
 std::wstring StudyNumberText(int n) { return IsHebrewInterface() ? HebrewNumeral(n, false) : std::to_wstring(n); }
 
 std::wstring DafYomiText(const DAF_YOMI& daf) {
-    const std::wstring& name = DafTractateName(daf.tractate);
-    return name.empty() ? std::wstring() : NameAndNumbers(name, daf.page);
+    return NameAndNumbers(DafTractateName(daf.tractate), daf.page);
 }
 
 std::wstring YerushalmiYomiText(const YERUSHALMI_YOMI& page) {
-    const std::wstring& name = YerushalmiTractateName(page.tractate);
-    return name.empty() ? std::wstring() : NameAndNumbers(name, page.page);
+    return NameAndNumbers(YerushalmiTractateName(page.tractate), page.page);
 }
 
 std::wstring MishnaYomitText(const MISHNA_YOMIT& mishna) {
-    const std::wstring& name = MishnaTractateName(mishna.tractate);
-    return name.empty() ? std::wstring() : NameAndNumbers(name, mishna.chapter, mishna.mishna);
+    return NameAndNumbers(MishnaTractateName(mishna.tractate), mishna.chapter, mishna.mishna);
 }
 
 std::wstring HalachaYomitText(const HALACHA_YOMIT& halacha) {
-    const std::wstring& name = HalachaBookName(halacha.book);
-    return name.empty() ? std::wstring() : NameAndNumbers(name, halacha.siman, halacha.seif);
+    return NameAndNumbers(HalachaBookName(halacha.book), halacha.siman, halacha.seif);
 }
 
 std::wstring TanachSederText(int book, int seder, int variant) {
