@@ -8,6 +8,7 @@
 #include "calendar/HebrewCalendar.h"
 #include "calendar/HebrewNumeral.h"
 #include "calendar/HebrewYear.h"
+#include "calendar/TextTemplate.h"
 #include "calendar/Weekday.h"
 #include "text/Language.h"
 #include "text/TextTable.h"
@@ -211,14 +212,9 @@ const std::wstring& DayEventText(std::int32_t code) {
 }
 
 std::wstring OmerText(std::int32_t count) {
-    const std::wstring& format = DayEventText(kCodeOmer);
-    const auto at = format.find(L"%d");
-    if (at == std::wstring::npos)
-        return format;
-    std::wstring text = format.substr(0, at);
-    text += IsHebrewInterface() ? HebrewNumeral(count) : std::to_wstring(count);
-    text += format.substr(at + 2);
-    return text;
+    // The template comes from the string table, so it goes through the safe filler.
+    return FormatTemplate(DayEventText(kCodeOmer),
+                          {IsHebrewInterface() ? HebrewNumeral(count) : std::to_wstring(count)});
 }
 
 } // namespace vessant
