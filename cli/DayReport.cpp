@@ -154,26 +154,20 @@ std::vector<ZMAN_ITEM> DayZmanim(const CLI_CONTEXT& context, const DATE_STRUCT& 
         {"tzeit", 146, GetTzeit},
         {"chatzotLayla", 642, GetChatzotLayla},
     };
+    struct DURATION_ROW {
+        const char* key;
+        int resource;
+        DURATION_HMS (*get)(const ZMANIM_STRUCT&);
+    };
+    static constexpr DURATION_ROW kDurations[] = {
+        {"dayLength", 147, GetDayLength},
+        {"shaaZmanit", 148, GetShaaZmanit},
+    };
     std::vector<ZMAN_ITEM> items;
-    for (const ROW& row : kRows) {
-        ZMAN_ITEM item;
-        item.key = row.key;
-        item.label = TextOfResource(row.resource);
-        item.time = row.get(z);
-        items.push_back(std::move(item));
-    }
-    ZMAN_ITEM length;
-    length.key = "dayLength";
-    length.label = TextOfResource(147);
-    length.duration = true;
-    length.length = GetDayLength(z);
-    items.push_back(length);
-    ZMAN_ITEM hour;
-    hour.key = "shaaZmanit";
-    hour.label = TextOfResource(148);
-    hour.duration = true;
-    hour.length = GetShaaZmanit(z);
-    items.push_back(hour);
+    for (const ROW& row : kRows)
+        items.push_back({row.key, TextOfResource(row.resource), false, row.get(z), {}});
+    for (const DURATION_ROW& row : kDurations)
+        items.push_back({row.key, TextOfResource(row.resource), true, {}, row.get(z)});
     return items;
 }
 
