@@ -382,31 +382,24 @@ void CMonthTable::FillCellLines(MONTH_CELL& cell) {
         }
     }
 
-    // The daily study portions.
-    if (o.tanachYomi && used < kLimitedLines) {
-        const TANACH_YOMI t = TanachYomi(jdn);
-        if (t.book != 0)
-            addLine(Q(TanachYomiText(t)), kColourLimud);
-    }
-    if (o.dafYomi && used < kLimitedLines) {
-        const DAF_YOMI d = DafYomi(jdn);
-        if (d.tractate != 0)
-            addLine(Q(DafYomiText(d)), kColourLimud);
-    }
-    if (o.yerushalmiYomi && used < kLimitedLines) {
-        const YERUSHALMI_YOMI y = YerushalmiYomi(jdn);
-        if (y.tractate != 0)
-            addLine(Q(YerushalmiYomiText(y)), kColourLimud);
-    }
-    if (o.halachaYomit && used < kLimitedLines) {
-        const HALACHA_YOMIT h = HalachaYomit(jdn);
-        if (h.book != 0)
-            addLine(Q(HalachaYomitText(h)), kColourLimud);
-    }
-    if (o.mishnaYomit && used < kLimitedLines) {
-        const MISHNA_YOMIT m = MishnaYomit(jdn);
-        if (m.tractate != 0)
-            addLine(Q(MishnaYomitText(m)), kColourLimud);
+    // The daily study portions, in the order the month shows them; a programme without a
+    // reading that day gives an empty text.
+    struct STUDY_ROW {
+        std::int32_t OPTIONS_STRUCT::*shown;
+        std::wstring (*text)(std::int32_t jdn);
+    };
+    static constexpr STUDY_ROW kStudyRows[] = {
+        {&OPTIONS_STRUCT::tanachYomi, [](std::int32_t day) { return TanachYomiText(TanachYomi(day)); }},
+        {&OPTIONS_STRUCT::dafYomi, [](std::int32_t day) { return DafYomiText(DafYomi(day)); }},
+        {&OPTIONS_STRUCT::yerushalmiYomi, [](std::int32_t day) { return YerushalmiYomiText(YerushalmiYomi(day)); }},
+        {&OPTIONS_STRUCT::halachaYomit, [](std::int32_t day) { return HalachaYomitText(HalachaYomit(day)); }},
+        {&OPTIONS_STRUCT::mishnaYomit, [](std::int32_t day) { return MishnaYomitText(MishnaYomit(day)); }},
+    };
+    for (const STUDY_ROW& row : kStudyRows) {
+        if (!(o.*row.shown) || used >= kLimitedLines)
+            continue;
+        if (const std::wstring text = row.text(jdn); !text.empty())
+            addLine(Q(text), kColourLimud);
     }
 }
 
