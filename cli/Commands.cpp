@@ -80,21 +80,14 @@ int RunZmanim(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
         json.String("hebrewText", FormatHebrewDate(date));
         json.Number("shita", context.location.shita);
         json.String("shitaName", ShitaName(context.location.shita));
-        json.BeginObject("zmanim");
-        for (const ZMAN_ITEM& z : zmanim)
-            json.String(z.key, z.duration ? DurationText(z.length) : Clock24(z.time));
-        json.EndObject();
+        ZmanimJson(json, zmanim);
         if (args.allZmanim) {
             json.BeginObject("table");
             for (int i = 0; i < kZmanimTableEntries; ++i)
                 json.String(Utf8(ZmanimTableKey(i)), tableTexts[static_cast<std::size_t>(i)]);
             json.EndObject();
         }
-        json.BeginObject("dst");
-        json.Number("status", dst);
-        json.Bool("inForce", dst > kDstEnds);
-        json.String("text", DstStatusText(dst));
-        json.EndObject();
+        DstJson(json, dst);
         LocationJson(json, context);
         json.EndObject();
         return Finish(out, json.Text());
@@ -104,12 +97,7 @@ int RunZmanim(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
                        Utf8(FormatHebrewDate(date)) + "\n";
     text += Say(kIdZmanimHeading, {TextOfResource(kIdZmanim), ShitaName(context.location.shita), DstStatusText(dst)}) +
             "\n";
-    std::size_t width = 0;
-    for (const ZMAN_ITEM& z : zmanim)
-        width = std::max(width, z.label.size());
-    for (const ZMAN_ITEM& z : zmanim)
-        text += "  " + Utf8(z.label) + std::string(width - z.label.size() + 2, ' ') +
-                Utf8(z.duration ? DurationText(z.length) : ClockText(z.time, context.clockFormat)) + "\n";
+    text += ZmanimLines(zmanim, context.clockFormat);
     if (args.allZmanim) {
         text += "\n" + Say(kIdExportZmanimHeading) + "\n";
         for (int i = 0; i < kZmanimTableEntries; ++i) {

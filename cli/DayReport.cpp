@@ -14,6 +14,7 @@
 #include "zmanim/DstRules.h"
 #include "zmanim/Zmanim.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace vessant::cli {
@@ -171,6 +172,32 @@ std::vector<ZMAN_ITEM> DayZmanim(const CLI_CONTEXT& context, const DATE_STRUCT& 
     return items;
 }
 
+std::string ZmanimLines(const std::vector<ZMAN_ITEM>& zmanim, int clockFormat) {
+    std::size_t width = 0;
+    for (const ZMAN_ITEM& z : zmanim)
+        width = std::max(width, z.label.size());
+    std::string out;
+    for (const ZMAN_ITEM& z : zmanim)
+        out += "  " + Utf8(z.label) + std::string(width - z.label.size() + 2, ' ') +
+               Utf8(z.duration ? DurationText(z.length) : ClockText(z.time, clockFormat)) + "\n";
+    return out;
+}
+
+void ZmanimJson(CJsonWriter& json, const std::vector<ZMAN_ITEM>& zmanim) {
+    json.BeginObject("zmanim");
+    for (const ZMAN_ITEM& z : zmanim)
+        json.String(z.key, z.duration ? DurationText(z.length) : Clock24(z.time));
+    json.EndObject();
+}
+
+void DstJson(CJsonWriter& json, int dstStatus) {
+    json.BeginObject("dst");
+    json.Number("status", dstStatus);
+    json.Bool("inForce", dstStatus > kDstEnds);
+    json.String("text", DstStatusText(dstStatus));
+    json.EndObject();
+}
+
 DAY_REPORT BuildDayReport(const CLI_CONTEXT& context, const DATE_STRUCT& date) {
     DAY_REPORT report;
     report.date = date;
@@ -286,13 +313,7 @@ std::string DayReportText(const CLI_CONTEXT& context, const DAY_REPORT& r) {
         }
     }
     out += "\n" + Say(kIdHeadingWithDetail, {TextOfResource(kIdZmanim), ShitaName(context.location.shita)}) + "\n";
-    std::size_t width = 0;
-    for (const ZMAN_ITEM& z : r.zmanim)
-        width = std::max(width, z.label.size());
-    for (const ZMAN_ITEM& z : r.zmanim) {
-        out += "  " + Utf8(z.label) + std::string(width - z.label.size() + 2, ' ');
-        out += Utf8(z.duration ? DurationText(z.length) : ClockText(z.time, clock)) + "\n";
-    }
+    out += ZmanimLines(r.zmanim, clock);
     out += "\n" + Say(kIdDaylightSaving, {DstStatusText(r.dstStatus)}) + "\n";
     out += LocationLines(context);
     return out;
@@ -374,16 +395,8 @@ std::string DayReportJson(const CLI_CONTEXT& context, const DAY_REPORT& r) {
     }
     json.EndArray();
 
-    json.BeginObject("zmanim");
-    for (const ZMAN_ITEM& z : r.zmanim)
-        json.String(z.key, z.duration ? DurationText(z.length) : Clock24(z.time));
-    json.EndObject();
-
-    json.BeginObject("dst");
-    json.Number("status", r.dstStatus);
-    json.Bool("inForce", r.dstStatus > kDstEnds);
-    json.String("text", DstStatusText(r.dstStatus));
-    json.EndObject();
+    ZmanimJson(json, r.zmanim);
+    DstJson(json, r.dstStatus);
     LocationJson(json, context);
     json.EndObject();
     return json.Text();

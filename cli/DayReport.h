@@ -6,6 +6,7 @@
 
 #include "calendar/DateStruct.h"
 #include "cli/CliContext.h"
+#include "cli/Json.h"
 #include "dayevents/WeeklyPortion.h"
 #include "zmanim/ClockConversion.h"
 
@@ -75,6 +76,12 @@ std::vector<ZMAN_ITEM> DayZmanim(const CLI_CONTEXT& context, const DATE_STRUCT& 
 // The times that go with a holiday on a day: yom tov candle lighting and havdalah, the
 // fast's beginning and end, the latest times for chametz.
 std::vector<TIME_ITEM> HolidayTimes(const CLI_CONTEXT& context, const DATE_STRUCT& date, int code);
+
+// The zmanim as aligned "label  time" lines, and as the JSON object "zmanim".
+std::string ZmanimLines(const std::vector<ZMAN_ITEM>& zmanim, int clockFormat);
+void ZmanimJson(CJsonWriter& json, const std::vector<ZMAN_ITEM>& zmanim);
+// The JSON object "dst" of a daylight-saving status.
+void DstJson(CJsonWriter& json, int dstStatus);
 
 // The report as the reader sees it, and as JSON.
 std::string DayReportText(const CLI_CONTEXT& context, const DAY_REPORT& report);
