@@ -133,7 +133,7 @@ int RunMonth(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
                 continue; // a daily count: listed below the grid, not in it
             }
             day.holidays.push_back(DayEventText(entry.code));
-            day.cellLines.push_back(DayEventText(entry.code));
+            day.cellLines.push_back(day.holidays.back());
         }
         days.push_back(std::move(day));
         const std::int32_t before = work.dayNumber;
