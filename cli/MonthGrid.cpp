@@ -78,6 +78,14 @@ std::wstring MonthSpan(const std::vector<MONTH_DAY>& days, bool hebrewMonths) {
     return text + L" " + (hebrewMonths ? HebrewYearText(lastYear) : std::to_wstring(lastYear));
 }
 
+// The short weekday name without the blanks the string table pads it with.
+std::wstring ShortWeekday(int weekday) {
+    std::wstring name = ShortWeekdayName(weekday);
+    while (!name.empty() && name.back() == L' ')
+        name.pop_back();
+    return name;
+}
+
 std::wstring DayNumber(int n, bool hebrewNumeral) {
     return hebrewNumeral ? HebrewNumeral(n) : std::to_wstring(n);
 }
@@ -164,11 +172,8 @@ int RunMonth(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
     text += rule + L"|";
     for (int w = 1; w <= 7; ++w) {
         std::wstring name = WeekdayName(w);
-        if (name.size() > cell) {
-            name = ShortWeekdayName(w);
-            while (!name.empty() && name.back() == L' ')
-                name.pop_back();
-        }
+        if (name.size() > cell)
+            name = ShortWeekday(w);
         text += Padded(name, cell) + L"|";
     }
     text += L"\n" + rule;
@@ -224,9 +229,7 @@ int RunMonth(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
         if (items.empty())
             continue;
         const DATE_TRIPLE civil = CivilDateForDisplay(d.date);
-        std::wstring line = ShortWeekdayName(d.weekday);
-        while (!line.empty() && line.back() == L' ')
-            line.pop_back();
+        std::wstring line = ShortWeekday(d.weekday);
         std::wstring civilText = std::to_wstring(civil.day) + L" " + CivilMonthName(civil.month).substr(0, 3);
         std::wstring hebrewText = DayNumber(d.date.hebDay, numerals) + L" " + HebrewMonthName(d.date.hebMonth);
         line += L" " + Padded(civilText, 7) + L"  " + Padded(hebrewText, 13) + L"  ";
