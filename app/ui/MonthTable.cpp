@@ -10,6 +10,7 @@
 #include "dayevents/DafYomi.h"
 #include "dayevents/DayEvents.h"
 #include "dayevents/HalachaYomit.h"
+#include "dayevents/HolidayTimes.h"
 #include "dayevents/MishnaYomit.h"
 #include "dayevents/StudyText.h"
 #include "dayevents/TanachYomi.h"
@@ -41,8 +42,19 @@ QString Template(int resourceId, std::initializer_list<TemplateArg> args) {
     return Q(FormatTemplate(TextOfResource(resourceId), args));
 }
 
-bool Member(int code, std::initializer_list<int> set) {
-    return std::find(set.begin(), set.end(), code) != set.end();
+// The zman a holiday time stands for, on the day the context was computed for.
+CLOCK_TIME ZmanOf(const ZMANIM_STRUCT& z, int candleLighting, HolidayTime time) {
+    switch (time) {
+    case HolidayTime::CandleLighting: return GetCandleLighting(z, candleLighting);
+    case HolidayTime::Havdalah: return GetTzeitShabbat(z);
+    case HolidayTime::Sunset: return GetShkia(z);
+    case HolidayTime::Nightfall: return GetTzeit(z);
+    case HolidayTime::FastBegins: return GetTchilatTaanit(z);
+    case HolidayTime::FastEnds: return GetSofTaanit(z);
+    case HolidayTime::LatestChametzEating: return GetLatestChametzEating(z);
+    case HolidayTime::LatestChametzBurning: return GetLatestChametzBurning(z);
+    }
+    return {};
 }
 
 } // namespace
@@ -210,62 +222,15 @@ QString CMonthTable::ClockText(int hour, int minute) const {
 
 CMonthTable::EVENT_TIMES CMonthTable::EventTimes(std::int32_t jdn, int code, int weekday) {
     EVENT_TIMES times;
-    const bool diaspora = location_.diaspora != 0;
-    const bool yomTovStart = Member(code, {1, 7, 9, 10, 18, 20, 52, 53, 60, 62, 72, 74});
-    const bool yomTovEnd = code == 2 || (diaspora && Member(code, {11, 21, 54, 63, 75}));
-    const bool sunsetNightfall = code == 81 || code == 83;
-    const bool fast = Member(code, {3, 5, 23, 24, 25, 26, 37, 42, 44, 77, 79});
-    const bool chametz = code == 47 || code == 48 || code == 49;
-    if (!yomTovStart && !yomTovEnd && !sunsetNightfall && !fast && !chametz)
+    const HOLIDAY_TIMES which = HolidayTimesOf(code, weekday, location_.diaspora != 0);
+    if (which.count == 0)
         return times;
     ComputeZmanim(zmanim_, jdn);
-    auto put = [&times](int index, CLOCK_TIME t) {
-        times.hour[index] = t.hour;
-        times.minute[index] = t.minute;
-    };
-    const CLOCK_TIME candles = GetCandleLighting(zmanim_, location_.candleLighting);
-    const CLOCK_TIME havdalah = GetTzeitShabbat(zmanim_);
-    if (yomTovStart) {
-        if (weekday == 7)
-            return times;
-        if (weekday == 6) {
-            times.count = -1;
-            put(0, candles);
-        } else if (weekday == 1) {
-            times.count = 1;
-            put(0, havdalah);
-        } else {
-            times.count = 2;
-            put(0, candles);
-            put(1, havdalah);
-        }
-    } else if (yomTovEnd) {
-        if (weekday == 7) {
-            times.count = 2;
-            put(0, candles);
-            put(1, havdalah);
-        } else if (weekday != 6) {
-            times.count = 1;
-            put(0, havdalah);
-        }
-    } else if (sunsetNightfall) {
-        times.count = 2;
-        put(0, GetShkia(zmanim_));
-        put(1, GetTzeit(zmanim_));
-    } else if (fast) {
-        times.count = 2;
-        put(0, GetTchilatTaanit(zmanim_));
-        put(1, GetSofTaanit(zmanim_));
-    } else if (code == 47) {
-        times.count = 1;
-        put(0, GetLatestChametzBurning(zmanim_));
-    } else if (code == 48) {
-        times.count = 2;
-        put(0, GetLatestChametzEating(zmanim_));
-        put(1, GetLatestChametzBurning(zmanim_));
-    } else if (code == 49) {
-        times.count = 1;
-        put(0, GetLatestChametzEating(zmanim_));
+    times.count = which.count;
+    for (int k = 0; k < (which.count < 0 ? 1 : which.count); ++k) {
+        const CLOCK_TIME t = ZmanOf(zmanim_, location_.candleLighting, which.time[k]);
+        times.hour[k] = t.hour;
+        times.minute[k] = t.minute;
     }
     return times;
 }
