@@ -125,7 +125,7 @@ int RunYear(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
             !std::all_of(word.begin(), word.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
             UsageError(Say(kIdErrYearWord, {Wide(word)}));
         year = std::stoi(word);
-        if (year < 3762 || year > 13760)
+        if (year < kFirstHebrewYear || year > kLastHebrewYear)
             UsageError(Say(kIdErrYearRange, {Wide(word)}));
     }
 

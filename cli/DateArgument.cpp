@@ -154,9 +154,7 @@ bool ParseDateArgument(std::string_view text, DATE_STRUCT& date, std::string& er
     for (std::size_t i = 1; i + 1 < words.size(); ++i)
         monthName += words[i] + " ";
     monthName.pop_back();
-    // Years from 3762 (the first whose Tishrei the civil calendar reaches) to the year
-    // that ends after 9999.
-    if (year < 3762 || year > 13760) {
+    if (year < kFirstHebrewYear || year > kLastHebrewYear) {
         error = Say(kIdErrHebrewYearOfDate, {Wide(text)});
         return false;
     }

@@ -14,6 +14,10 @@ namespace vessant::cli {
 // Civil years the command line works in; the calendar stops before year 1.
 inline constexpr int kFirstCivilYear = 1;
 inline constexpr int kLastCivilYear = 9999;
+// Hebrew years: from the first whose Tishrei the civil calendar reaches to the one that
+// ends after civil year 9999.
+inline constexpr int kFirstHebrewYear = 3762;
+inline constexpr int kLastHebrewYear = 13760;
 
 // Sets `date` (whose Gregorian transition is already set) to the day the text names.
 // On failure returns false with `error` saying what is wrong, and `date` is unusable.
