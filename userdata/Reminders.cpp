@@ -123,10 +123,6 @@ std::optional<LocalSeconds> NextDueTime(const _reminder& reminder, LocalSeconds 
     }
 }
 
-#ifndef VESSANT_HAS_ZMANIM
-ZmanClockFunction ZmanClockAt(const REMINDER_LOCATION&) { return {}; }
-#endif
-
 CReminders::CReminders(CAlarmTable& alarms) : alarms_(alarms) {
     vessant::SetTransition(calendar_, kTransitionUK);
     SetDayNumber(calendar_, 2451545);
