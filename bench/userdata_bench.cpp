@@ -1,9 +1,9 @@
 // Loading, sorting and saving a large event list, and asking it for a month of days as
 // the month table does.
 #include "userdata/EventList.h"
-#include "userdata/ProfileText.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/ProfileFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,16 +23,16 @@ std::filesystem::path EventsFolder(int count) {
                          std::to_string(count));
     std::filesystem::create_directories(folder);
     std::mt19937 random(static_cast<unsigned>(count));
-    CProfileText text;
+    platform::ProfileFile profile;
     for (int i = 0; i < count; ++i) {
-        text.Section(std::to_wstring(i));
-        text.Key(L"jdn", 2415021 + static_cast<int>(random() % 45000));   // 1900 to 2023
-        text.Key(L"type", static_cast<int>(random() % 6));
-        text.Key(L"cal", 1 + static_cast<int>(random() % 3));
-        text.Key(L"desc", L"Description of event number " + std::to_wstring(i));
-        text.Key(L"title", L"Title " + std::to_wstring(random() % 100000));
+        const std::wstring section = std::to_wstring(i);
+        profile.WriteInt(section, L"jdn", 2415021 + static_cast<int>(random() % 45000)); // 1900 to 2023
+        profile.WriteInt(section, L"type", static_cast<int>(random() % 6));
+        profile.WriteInt(section, L"cal", 1 + static_cast<int>(random() % 3));
+        profile.WriteString(section, L"desc", L"Description of event number " + std::to_wstring(i));
+        profile.WriteString(section, L"title", L"Title " + std::to_wstring(random() % 100000));
     }
-    platform::WriteFileAtomically(folder / "events.ini", text.Bytes());
+    platform::WriteFileAtomically(folder / "events.ini", profile.Serialize());
     return folder;
 }
 

@@ -4,7 +4,6 @@
 #include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
 #include "userdata/EventRules.h"
-#include "userdata/ProfileText.h"
 
 #include <cstdint>
 
@@ -85,17 +84,19 @@ std::error_code CEventList::Load() {
 }
 
 std::string CEventList::Serialize() const {
-    CProfileText text;
+    platform::ProfileFile profile;
     int number = 0;
     for (const auto& event : records_) {
-        text.Section(std::to_wstring(number++));
-        text.Key(L"jdn", event->jdn);
-        text.Key(L"type", event->type);
-        text.Key(L"cal", event->cal);
-        text.Key(L"desc", event->desc);
-        text.Key(L"title", event->title);
+        const std::wstring section = std::to_wstring(number++);
+        profile.WriteInt(section, L"jdn", event->jdn);
+        profile.WriteInt(section, L"type", event->type);
+        profile.WriteInt(section, L"cal", event->cal);
+        // Each line break its own blank, as Add stores them (the profile alone would fold
+        // CRLF into one).
+        profile.WriteString(section, L"desc", SingleLineText(event->desc));
+        profile.WriteString(section, L"title", SingleLineText(event->title));
     }
-    return text.Bytes();
+    return profile.Serialize();
 }
 
 std::error_code CEventList::Save() const {

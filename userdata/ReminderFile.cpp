@@ -2,7 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
-#include "userdata/ProfileText.h"
+#include "userdata/EventStruct.h"
 
 #include <climits>
 #include <cwctype>
@@ -107,28 +107,31 @@ std::vector<_reminder> ReadReminders(const std::filesystem::path& file) {
 }
 
 std::string SerializeReminders(const std::vector<const _reminder*>& reminders) {
-    CProfileText text;
+    platform::ProfileFile profile;
     int number = 0;
     for (const _reminder* r : reminders) {
         if (r->deleted == 1)
             continue;
-        text.Section(std::to_wstring(++number));
-        text.Key(L"msg", r->msg);
+        const std::wstring section = std::to_wstring(++number);
+        // Each line break its own blank, as the message has always been stored (the
+        // profile alone would fold CRLF into one).
+        profile.WriteString(section, L"msg", SingleLineText(r->msg));
         if (r->timeKind == kReminderTimeClock)
-            text.Key(L"time clock", Joined({r->hour, r->minute}, L':'));
+            profile.WriteString(section, L"time clock", Joined({r->hour, r->minute}, L':'));
         else if (r->timeKind == kReminderTimeZman)
-            text.Key(L"time zman", Joined({r->zman, r->offset}, L','));
+            profile.WriteString(section, L"time zman", Joined({r->zman, r->offset}, L','));
         const auto& w = r->weekdays;
         if (r->recurrence == kReminderWeekdays)
-            text.Key(L"repeat weekdays", Joined({w[0], w[1], w[2], w[3], w[4], w[5], w[6]}, L','));
+            profile.WriteString(section, L"repeat weekdays",
+                                Joined({w[0], w[1], w[2], w[3], w[4], w[5], w[6]}, L','));
         else if (r->recurrence == kReminderHebrewDay)
-            text.Key(L"repeat hdom", r->hebrewDay);
+            profile.WriteInt(section, L"repeat hdom", r->hebrewDay);
         else if (r->recurrence == kReminderCivilDay)
-            text.Key(L"repeat cdom", r->civilDay);
-        text.Key(L"enabled", r->enabled);
-        text.Key(L"auto close", r->autoClose);
+            profile.WriteInt(section, L"repeat cdom", r->civilDay);
+        profile.WriteInt(section, L"enabled", r->enabled);
+        profile.WriteInt(section, L"auto close", r->autoClose);
     }
-    return text.Bytes();
+    return profile.Serialize();
 }
 
 std::error_code WriteReminders(const std::filesystem::path& file,
