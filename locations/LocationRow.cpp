@@ -1,6 +1,7 @@
 #include "locations/LocationRow.h"
 
 #include "platform/ProfileFile.h"
+#include "platform/SingleLine.h"
 
 #include <array>
 #include <cstdint>
@@ -62,12 +63,8 @@ LOCATION_ROW ParseLocationRow(std::wstring_view row) {
 }
 
 std::wstring StorableLocationText(std::wstring_view text) {
-    std::wstring out(text);
-    for (wchar_t& ch : out) {
-        if (ch == L'\t' || ch == L'\r' || ch == L'\n')
-            ch = L' ';
-    }
-    return out;
+    // A tab would also split the row into fields.
+    return platform::SingleLine(text, L"\t");
 }
 
 std::wstring LocationRowText(const LOC_STRUCT& loc, bool isDefault) {

@@ -3,6 +3,7 @@
 #include "calendar/DateOperations.h"
 #include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
+#include "platform/SingleLine.h"
 #include "userdata/EventRules.h"
 
 #include <cstdint>
@@ -93,8 +94,8 @@ std::string CEventList::Serialize() const {
         profile.WriteInt(section, L"cal", event->cal);
         // Each line break its own blank, as Add stores them (the profile alone would fold
         // CRLF into one).
-        profile.WriteString(section, L"desc", SingleLineText(event->desc));
-        profile.WriteString(section, L"title", SingleLineText(event->title));
+        profile.WriteString(section, L"desc", platform::SingleLine(event->desc));
+        profile.WriteString(section, L"title", platform::SingleLine(event->title));
     }
     return profile.Serialize();
 }
@@ -112,8 +113,8 @@ std::error_code CEventList::Add(std::wstring_view title, std::wstring_view desc,
     event->jdn = jdn;
     event->type = type;
     event->cal = cal;
-    event->title = SingleLineText(title);
-    event->desc = SingleLineText(desc);
+    event->title = platform::SingleLine(title);
+    event->desc = platform::SingleLine(desc);
     records_.push_back(std::move(event));
     Sort();
     return Save();

@@ -11,13 +11,4 @@ const std::wstring& EventTypeText(int type) {
     return TextOfResource(290 + type);
 }
 
-std::wstring SingleLineText(std::wstring_view text) {
-    std::wstring line(text);
-    for (wchar_t& c : line) {
-        if (c == L'\r' || c == L'\n')
-            c = L' ';
-    }
-    return line;
-}
-
 } // namespace vessant

@@ -37,8 +37,4 @@ struct EVENT_STRUCT {
 // The display text of an event type (string resource 290 + type); empty outside 0..5.
 const std::wstring& EventTypeText(int type);
 
-// A text as it may be stored in a one-line file value: every line break becomes a blank,
-// so a title or message can never start a forged key or section.
-std::wstring SingleLineText(std::wstring_view text);
-
 } // namespace vessant

@@ -2,7 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
-#include "userdata/EventStruct.h"
+#include "platform/SingleLine.h"
 
 #include <climits>
 #include <cwctype>
@@ -115,7 +115,7 @@ std::string SerializeReminders(const std::vector<const _reminder*>& reminders) {
         const std::wstring section = std::to_wstring(++number);
         // Each line break its own blank, as the message has always been stored (the
         // profile alone would fold CRLF into one).
-        profile.WriteString(section, L"msg", SingleLineText(r->msg));
+        profile.WriteString(section, L"msg", platform::SingleLine(r->msg));
         if (r->timeKind == kReminderTimeClock)
             profile.WriteString(section, L"time clock", Joined({r->hour, r->minute}, L':'));
         else if (r->timeKind == kReminderTimeZman)

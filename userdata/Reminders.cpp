@@ -3,6 +3,7 @@
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"
 #include "platform/Clock.h"
+#include "platform/SingleLine.h"
 #include "userdata/EventStruct.h"
 #include "userdata/ReminderFile.h"
 
@@ -189,7 +190,7 @@ std::optional<LocalSeconds> CReminders::Arm(int id) {
 
 int CReminders::Add(_reminder reminder, std::error_code* saveResult) {
     reminder.id = count_ + 1;
-    reminder.msg = SingleLineText(reminder.msg);
+    reminder.msg = platform::SingleLine(reminder.msg);
     count_ = reminder.id;
     const int id = reminder.id;
     table_[id] = std::move(reminder);

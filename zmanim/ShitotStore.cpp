@@ -1,6 +1,7 @@
 #include "zmanim/ShitotStore.h"
 
 #include "platform/ProfileFile.h"
+#include "platform/SingleLine.h"
 #include "text/TextTable.h"
 #include "zmanim/ZmanimStruct.h"
 
@@ -50,9 +51,8 @@ int DefaultOfKey(const INI_KEY& k) { return k.field == &SHITA_STRUCT::tchilatTaa
 bool SameName(std::wstring_view a, std::wstring_view b) { return platform::EqualIgnoringCase(a, b); }
 
 std::wstring CleanName(std::wstring_view name) {
-    std::wstring s(name);
+    std::wstring s = platform::SingleLine(name);
     for (wchar_t& c : s) {
-        if (c == L'\r' || c == L'\n') c = L' ';
         // A section name ends at the first ']': brackets would not survive a reload.
         if (c == L'[') c = L'(';
         if (c == L']') c = L')';
