@@ -7,6 +7,7 @@
 #include "cli/CliTextIds.h"
 #include "dayevents/DayEvents.h"
 #include "dayevents/Haftarah.h"
+#include "dayevents/HolidayTimes.h"
 #include "dayevents/StudyText.h"
 #include "locations/LocationCoordinates.h"
 #include "text/TextTable.h"
@@ -34,12 +35,6 @@ constexpr int kHavdalah = 857;
 constexpr int kShacharit = 905;
 constexpr int kMincha = 906;
 
-bool Member(int code, std::initializer_list<int> codes) {
-    for (const int c : codes)
-        if (c == code)
-            return true;
-    return false;
-}
 
 ZMANIM_STRUCT ZmanimFor(const CLI_CONTEXT& context, std::int32_t jdn) {
     const LOCATION_COORDINATES c = LocationCoordinates(context.location);
@@ -94,42 +89,40 @@ std::vector<EVENT_ITEM> UserEventsOfDay(const CLI_CONTEXT& context, const DATE_S
 
 std::vector<TIME_ITEM> HolidayTimes(const CLI_CONTEXT& context, const DATE_STRUCT& date, int code) {
     std::vector<TIME_ITEM> times;
-    const bool diaspora = context.location.diaspora != 0;
-    const int weekday = Weekday(date);
-    const bool yomTovStart = Member(code, {1, 7, 9, 10, 18, 20, 52, 53, 60, 62, 72, 74});
-    const bool yomTovEnd = code == 2 || (diaspora && Member(code, {11, 21, 54, 63, 75}));
-    const bool tishaBav = code == 81 || code == 83;
-    // The fast of the first-born (50, 51) has its times here, as in the day details.
-    const bool fast = Member(code, {3, 5, 23, 24, 25, 26, 37, 42, 44, 50, 51, 77, 79});
-    const bool chametz = code == 47 || code == 48 || code == 49;
-    if (!yomTovStart && !yomTovEnd && !tishaBav && !fast && !chametz)
+    // The whole day is shown, so the fast of the first-born has its times too.
+    const HOLIDAY_TIMES which = HolidayTimesOf(code, Weekday(date), context.location.diaspora != 0, true);
+    if (which.count == 0)
         return times;
-    ZMANIM_STRUCT zmanim = ZmanimFor(context, date.dayNumber);
-    const int candle = context.location.candleLighting;
-    if (yomTovStart) {
-        if (weekday != 7 && weekday != 1)
-            times.push_back(Item("candleLighting", kCandleLighting, GetCandleLighting(zmanim, candle)));
-        if (weekday != 7 && weekday != 6)
+    const ZMANIM_STRUCT zmanim = ZmanimFor(context, date.dayNumber);
+    for (int k = 0; k < (which.count < 0 ? 1 : which.count); ++k) {
+        switch (which.time[k]) {
+        case HolidayTime::CandleLighting:
+            times.push_back(Item("candleLighting", kCandleLighting,
+                                 GetCandleLighting(zmanim, context.location.candleLighting)));
+            break;
+        case HolidayTime::Havdalah:
             times.push_back(Item("havdalah", kHavdalah, GetTzeitShabbat(zmanim)));
-    } else if (yomTovEnd) {
-        if (weekday == 7)
-            times.push_back(Item("candleLighting", kCandleLighting, GetCandleLighting(zmanim, candle)));
-        if (weekday != 6)
-            times.push_back(Item("havdalah", kHavdalah, GetTzeitShabbat(zmanim)));
-    } else if (tishaBav) {
-        // The fast began at the sunset before the day, not at the day's own sunset.
-        const CLOCK_TIME end = GetTzeit(zmanim);
-        ComputeZmanim(zmanim, date.dayNumber - 1);
-        times.push_back(Item("fastBegins", kBeginTishaBav, GetShkia(zmanim)));
-        times.push_back(Item("fastEnds", kEndTishaBav, end));
-    } else if (fast) {
-        times.push_back(Item("fastBegins", kBeginFast, GetTchilatTaanit(zmanim)));
-        times.push_back(Item("fastEnds", kEndFast, GetSofTaanit(zmanim)));
-    } else {
-        if (code == 48 || code == 49)
+            break;
+        case HolidayTime::Sunset:
+            // Tisha B'Av began at the sunset before the day, not at the day's own sunset.
+            times.push_back(Item("fastBegins", kBeginTishaBav, GetShkia(ZmanimFor(context, date.dayNumber - 1))));
+            break;
+        case HolidayTime::Nightfall:
+            times.push_back(Item("fastEnds", kEndTishaBav, GetTzeit(zmanim)));
+            break;
+        case HolidayTime::FastBegins:
+            times.push_back(Item("fastBegins", kBeginFast, GetTchilatTaanit(zmanim)));
+            break;
+        case HolidayTime::FastEnds:
+            times.push_back(Item("fastEnds", kEndFast, GetSofTaanit(zmanim)));
+            break;
+        case HolidayTime::LatestChametzEating:
             times.push_back(Item("latestChametzEating", kLatestEat, GetLatestChametzEating(zmanim)));
-        if (code == 47 || code == 48)
+            break;
+        case HolidayTime::LatestChametzBurning:
             times.push_back(Item("latestChametzBurning", kLatestBurn, GetLatestChametzBurning(zmanim)));
+            break;
+        }
     }
     return times;
 }

@@ -29,7 +29,7 @@ HOLIDAY_TIMES Two(HolidayTime first, HolidayTime second) {
 
 } // namespace
 
-HOLIDAY_TIMES HolidayTimesOf(int code, int weekday, bool diaspora) {
+HOLIDAY_TIMES HolidayTimesOf(int code, int weekday, bool diaspora, bool firstBornFastTimes) {
     // Eves of festivals: no candles on Shabbat, none before Sunday's festival (Shabbat ends
     // into it), no havdalah when Shabbat follows.
     if (Member(code, {1, 7, 9, 10, 18, 20, 52, 53, 60, 62, 72, 74})) {
@@ -51,7 +51,8 @@ HOLIDAY_TIMES HolidayTimesOf(int code, int weekday, bool diaspora) {
     }
     if (code == 81 || code == 83)
         return Two(HolidayTime::Sunset, HolidayTime::Nightfall);
-    if (Member(code, {3, 5, 23, 24, 25, 26, 37, 42, 44, 77, 79}))
+    if (Member(code, {3, 5, 23, 24, 25, 26, 37, 42, 44, 77, 79}) ||
+        (firstBornFastTimes && (code == 50 || code == 51)))
         return Two(HolidayTime::FastBegins, HolidayTime::FastEnds);
     if (code == 47)
         return One(HolidayTime::LatestChametzBurning);
