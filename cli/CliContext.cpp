@@ -1,7 +1,6 @@
 #include "cli/CliContext.h"
 
-#include "app/settings/OptionKeys.h"
-#include "app/settings/Version.h"
+#include "app/settings/OptionsStore.h"
 #include "cli/CliText.h"
 #include "cli/CliTextIds.h"
 #include "locations/LocationRow.h"
@@ -40,35 +39,34 @@ std::wstring Trimmed(std::wstring_view text) {
 
 bool SameName(std::wstring_view a, std::wstring_view b) { return platform::EqualIgnoringCase(a, b); }
 
-void ReadOptions(const platform::ProfileFile& profile, OPTIONS_STRUCT& options) {
-    for (const OPTION_KEY& row : OptionKeyTable())
-        if (row.use != KeyUse::WriteOnly)
-            options.*row.field = profile.GetInt(row.section, row.key, row.defaultValue);
-}
-
 void LoadDataFolder(CLI_CONTEXT& context) {
     const wchar_t* title = BuiltinString(kApplicationTitleId);
     context.dataFolder = platform::DataFolderPath(title ? title : L"Vessant 3");
     std::error_code error;
     context.dataFolderFound = std::filesystem::is_directory(context.dataFolder, error);
 
-    platform::ProfileFile profile;
-    LOCATION_LOAD_FLAGS flags;
     if (context.dataFolderFound) {
         // The stores read their files here; nothing is saved back: the calendar program
         // owns these files.
         SetShitotFolder(context.dataFolder);
         LoadShitot();
-        profile = platform::ProfileFile::Open(context.dataFolder / "options.ini");
-        const VERSION_NUMBER stored = ParseVersion(profile.GetString(L"Version", L"Program"));
-        flags.freshFile = IsFreshVersion(stored);
-        flags.oldLocationRows = HasOldLocationRows(stored);
         UserEvents().SetFolder(context.dataFolder);
         UserEvents().Load();
     }
-    ReadOptions(profile, context.options);
-    flags.shitaExists = [](std::int32_t id) { return FindShita(id) != nullptr; };
-    LoadLocations(context.locations, profile, flags);
+    // The settings store reads options.ini without converting or saving it; without a data
+    // folder it gives the defaults and the built-in locations.
+    COptionsStore store;
+    store.SetDataFolder(context.dataFolder);
+    const bool found = context.dataFolderFound;
+    store.SetLocationSection({[&context, found](const platform::ProfileFile& profile, OPTIONS_STRUCT& options) {
+                                  LoadLocations(context.locations, profile,
+                                                {found && options.oldLocationRows != 0,
+                                                 found && options.freshFile != 0,
+                                                 [](std::int32_t id) { return FindShita(id) != nullptr; }});
+                              },
+                              {}});
+    store.Load(false);
+    context.options = store.options();
 }
 
 void LoadInterfaceLanguage(CLI_CONTEXT& context, const CLI_ARGS& args) {
