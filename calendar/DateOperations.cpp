@@ -77,15 +77,6 @@ void LoadHebrewYear(DATE_STRUCT& date, int hebrewYear) {
     HebrewToCivil(hebrewYear, kTishrei, 1, date);
 }
 
-int GregorianFebruary(int year) {
-    return IsGregorianLeapYear(year < 0 ? year + 1 : year) ? 29 : 28;
-}
-
-int GregorianMonthLength(int year, int month) {
-    constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 ? GregorianFebruary(year) : kLengths[month - 1];
-}
-
 // Clamps, pulls a day the transition skipped back to the last Julian day, and sets the
 // displayed civil date.
 void SetSteppedCivilDate(DATE_STRUCT& date, int year, int month, int day) {

@@ -10,10 +10,13 @@ constexpr std::int32_t kCivilLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 
 constexpr std::int32_t kHebrewFixedLengths[14] = {30, 0, 0, 29, 30, 0, 0, 30, 29, 30, 29, 30, 29, 0};
 
 // Civil month lengths of an astronomical year.
+std::int32_t GregorianLength(int astronomicalYear, int month) {
+    return month == 2 ? (IsGregorianLeapYear(astronomicalYear) ? 29 : 28) : kCivilLengths[month - 1];
+}
+
 void ResetCivilLengths(DATE_STRUCT& date, int astronomicalYear) {
     for (int i = 0; i < 12; ++i)
-        date.civMonthLength[static_cast<std::size_t>(i)] = kCivilLengths[i];
-    date.civMonthLength[1] = IsGregorianLeapYear(astronomicalYear) ? 29 : 28;
+        date.civMonthLength[static_cast<std::size_t>(i)] = GregorianLength(astronomicalYear, i + 1);
 }
 
 int AstronomicalYear(int civilYear) { return civilYear < 0 ? civilYear + 1 : civilYear; }
@@ -49,6 +52,8 @@ int NewYearDay(int hebrewYear, int pesachDayOfMarch) {
 }
 
 } // namespace
+
+int GregorianMonthLength(int year, int month) { return GregorianLength(year < 0 ? year + 1 : year, month); }
 
 int CivilToDayNumber(int year, int month, int day, bool julian) {
     const int a = AstronomicalYear(year);

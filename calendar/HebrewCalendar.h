@@ -29,6 +29,10 @@ constexpr bool IsGregorianLeapYear(int astronomicalYear) {
     return astronomicalYear % 4 == 0 && (astronomicalYear % 100 != 0 || astronomicalYear % 400 == 0);
 }
 
+// Days in a month of the Gregorian calendar, for a year as displayed (no year 0: -1
+// precedes 1).
+int GregorianMonthLength(int year, int month);
+
 // Day number of a civil date (a negative year is read as year + 1, so -1 is year 0),
 // in the Julian calendar when julian is set, else in the Gregorian calendar. Month and
 // day are not validated: a day past the month's end runs on into the next month.
