@@ -140,15 +140,7 @@ DATE_STRUCT CMonthTable::TodayAfterNightfall() const {
     return day;
 }
 
-void CMonthTable::FillCivilMonth() {
-    vessant::SetTransition(today_, transition_);
-    SetToday(today_);
-    const DATE_TRIPLE shown = CivilDateForDisplay(selected_);
-    DATE_STRUCT work;
-    vessant::SetTransition(work, transition_);
-    SetCivilMonthStart(work, shown.year, shown.month);
-    monthLength_ = CivilMonthLength(work, shown.month);
-    firstOtherMonth_ = work.hebMonth;
+void CMonthTable::ClearCells() {
     for (int n = 1; n <= kGridCells; ++n) {
         MONTH_CELL& cell = cells_[static_cast<std::size_t>(n)];
         cell.isToday = 0;
@@ -158,17 +150,33 @@ void CMonthTable::FillCivilMonth() {
     }
     todayCell_ = 0;
     selectedCell_ = 0;
+}
+
+void CMonthTable::PlaceDay(int c, const DATE_STRUCT& day) {
+    MONTH_CELL& cell = cells_[static_cast<std::size_t>(c)];
+    FillCell(cell, day);
+    cell.civilDay = CivilDateForDisplay(day).day;
+    if (day.dayNumber == today_.dayNumber) {
+        cell.isToday = 1;
+        todayCell_ = c;
+    } else if (day.dayNumber == selected_.dayNumber) {
+        selectedCell_ = c;
+    }
+}
+
+void CMonthTable::FillCivilMonth() {
+    vessant::SetTransition(today_, transition_);
+    SetToday(today_);
+    const DATE_TRIPLE shown = CivilDateForDisplay(selected_);
+    DATE_STRUCT work;
+    vessant::SetTransition(work, transition_);
+    SetCivilMonthStart(work, shown.year, shown.month);
+    monthLength_ = CivilMonthLength(work, shown.month);
+    firstOtherMonth_ = work.hebMonth;
+    ClearCells();
     const int first = Weekday(work);
     for (int c = first; c < first + monthLength_ && c <= kGridCells; ++c) {
-        MONTH_CELL& cell = cells_[static_cast<std::size_t>(c)];
-        FillCell(cell, work);
-        cell.civilDay = CivilDateForDisplay(work).day;
-        if (work.dayNumber == today_.dayNumber) {
-            cell.isToday = 1;
-            todayCell_ = c;
-        } else if (work.dayNumber == selected_.dayNumber) {
-            selectedCell_ = c;
-        }
+        PlaceDay(c, work);
         lastOtherMonth_ = work.hebMonth;
         AddDays(work, 1);
     }
@@ -181,28 +189,12 @@ void CMonthTable::FillHebrewMonth() {
     SetHebrewDate(work, selected_.hebYear, selected_.hebMonth, 1);
     monthLength_ = work.hebMonthLength[static_cast<std::size_t>(selected_.hebMonth - 1)];
     firstOtherMonth_ = CivilDateForDisplay(work).month;
-    for (int n = 1; n <= kGridCells; ++n) {
-        MONTH_CELL& cell = cells_[static_cast<std::size_t>(n)];
-        cell.isToday = 0;
-        cell.civilDay = 0;
-        cell.transition = transition_;
-        cell.lines.clear();
-    }
-    todayCell_ = 0;
-    selectedCell_ = 0;
+    ClearCells();
     const int first = Weekday(work);
     for (int day = 1; day <= monthLength_; ++day) {
         const int t = first - 1 + day - 1;          // [0, 35]
         const int c = (t / 7) * 7 + 7 - (t % 7);    // right to left, Sunday rightmost
-        MONTH_CELL& cell = cells_[static_cast<std::size_t>(c)];
-        FillCell(cell, work);
-        cell.civilDay = CivilDateForDisplay(work).day;
-        if (work.dayNumber == today_.dayNumber) {
-            cell.isToday = 1;
-            todayCell_ = c;
-        } else if (work.dayNumber == selected_.dayNumber) {
-            selectedCell_ = c;
-        }
+        PlaceDay(c, work);
         lastOtherMonth_ = CivilDateForDisplay(work).month;
         AddDays(work, 1);
     }

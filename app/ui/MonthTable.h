@@ -157,6 +157,10 @@ public:
     int ClockFormat() const { return clockFormat_; }
 
 protected:
+    // Empties the 42 cells before a fill; puts one day into cell c, marking today and the
+    // selection.
+    void ClearCells();
+    void PlaceDay(int c, const DATE_STRUCT& day);
     void FillCivilMonth();
     void FillHebrewMonth();
     void FillCell(MONTH_CELL& cell, const DATE_STRUCT& day);
