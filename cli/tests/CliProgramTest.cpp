@@ -3,6 +3,7 @@
 // not leave behind), and a data folder that it reads and never changes.
 
 #include "calendar/DateOperations.h"
+#include "cli/tests/ProgramRun.h"
 #include "locations/LocationRow.h"
 #include "platform/ProfileFile.h"
 #include "platform/TextCodec.h"
@@ -31,66 +32,10 @@ namespace vessant {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct RUN {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-fs::path TestFolder(const std::string& name) {
-    const fs::path folder =
-        fs::path(testing::TempDir()) / ("vessant_cli_" + std::to_string(::getpid())) / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-// Runs the program with the given words, the data folder `dataFolder` (which need not
-// exist) and, when fileSizeLimit is set, a limit on the size of every file it writes, as a
-// full disk would impose.
-RUN RunProgram(const std::vector<std::string>& words, const fs::path& dataFolder, long fileSizeLimit = 0,
-               const fs::path& program = VESSANT_CLI_PROGRAM) {
-    static int serial = 0;
-    const fs::path scratch = TestFolder("run" + std::to_string(++serial));
-    const fs::path outFile = scratch / "out";
-    const fs::path errFile = scratch / "err";
-    const pid_t child = fork();
-    if (child == 0) {
-        const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(out, STDOUT_FILENO);
-        dup2(err, STDERR_FILENO);
-        setenv("VESSANT_DATA_DIR", dataFolder.c_str(), 1);
-        setenv("LANG", "C.UTF-8", 1);
-        unsetenv("LC_ALL");
-        unsetenv("LC_MESSAGES");
-        if (fileSizeLimit > 0) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(program.c_str()));
-        for (const std::string& word : words)
-            argv.push_back(const_cast<char*>(word.c_str()));
-        argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    }
-    RUN run;
-    int status = 0;
-    waitpid(child, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    run.out = ReadBytes(outFile);
-    run.err = ReadBytes(errFile);
-    return run;
-}
+using clitest::ReadBytes;
+using clitest::RunProgram;
+using clitest::TestFolder;
+using clitest::RUN;
 
 const fs::path kNoDataFolder = "/nonexistent/vessant-cli-test";
 
