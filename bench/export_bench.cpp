@@ -4,7 +4,7 @@
 #include "calendar/DateOperations.h"
 #include "locations/LocationRow.h"
 #include "text/Language.h"
-#include "userdata/ExportCsv.h"
+#include "dayview/ExportCsv.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,15 +23,17 @@ DATE_STRUCT MidYear(int year) {
     return date;
 }
 
-LOC_STRUCT Place(int which) {
-    return ParseLocationRow(which == 0 ? kBuiltinRow0 : kBuiltinRow1).location;
+DAY_INPUTS Place(int which) {
+    DAY_INPUTS inputs;
+    inputs.location = ParseLocationRow(which == 0 ? kBuiltinRow0 : kBuiltinRow1).location;
+    return inputs;
 }
 
 // Arguments: 0 Jerusalem (Israel), 1 Pittsburgh (Diaspora, DST rule 25); clock format.
 void BM_ExportYearBytes(benchmark::State& state) {
     LoadLanguage(kLanguageEnglish);
     CCSVExport exporter(static_cast<int>(state.range(1)));
-    exporter.SetLocation(Place(static_cast<int>(state.range(0))));
+    exporter.SetInputs(Place(static_cast<int>(state.range(0))));
     const DATE_STRUCT date = MidYear(2024);
     std::string bytes;
     for (auto _ : state) {
@@ -50,7 +52,7 @@ void BM_ExportYearToFile(benchmark::State& state) {
         std::filesystem::temp_directory_path() / ("vessant_export_bench_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     CCSVExport exporter(12);
-    exporter.SetLocation(Place(1));
+    exporter.SetInputs(Place(1));
     exporter.SetFileName(folder / "2024.csv");
     const DATE_STRUCT date = MidYear(2024);
     for (auto _ : state) {

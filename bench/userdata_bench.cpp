@@ -1,5 +1,6 @@
 // Loading, sorting and saving a large event list, and asking it for a month of days as
 // the month table does.
+#include "calendar/DateOperations.h"
 #include "userdata/EventList.h"
 
 #include "platform/AtomicFile.h"
@@ -62,22 +63,21 @@ void BM_SaveUserEvents(benchmark::State& state) {
 BENCHMARK(BM_SaveUserEvents)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 // The 42 cells of a month table, every event asked on every day.
-void BM_MonthOfNextEventForDay(benchmark::State& state) {
+void BM_MonthOfEventsOnDay(benchmark::State& state) {
     const auto folder = EventsFolder(static_cast<int>(state.range(0)));
     CEventList list;
     list.SetFolder(folder);
     list.Load();
-    std::wstring title;
-    int years = 0;
-    int matched = 0;
+    std::vector<EVENT_OCCURRENCE> events;
+    DATE_STRUCT date;
+    SetTransition(date, kTransitionUK);
     int day = 2460676;   // 1 January 2025
     for (auto _ : state) {
-        int recurring = 0;
+        std::size_t recurring = 0;
         for (int cell = 0; cell < 42; ++cell) {
-            list.SetDayBeingTested(day + cell);
-            list.ResetEventIterator();
-            while (list.NextEventForDay(title, years, matched))
-                recurring += title.empty() ? 0 : 1;
+            SetDayNumber(date, day + cell);
+            list.EventsOnDay(date, events);
+            recurring += events.size();
         }
         benchmark::DoNotOptimize(recurring);
         day = day == 2460676 + 3650 ? 2460676 : day + 30;
@@ -85,6 +85,6 @@ void BM_MonthOfNextEventForDay(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 42 * state.range(0));
     std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_MonthOfNextEventForDay)->Arg(100)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MonthOfEventsOnDay)->Arg(100)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 } // namespace

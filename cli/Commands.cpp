@@ -16,7 +16,7 @@
 #include "locations/LocationCoordinates.h"
 #include "text/Language.h"
 #include "text/TextTable.h"
-#include "userdata/ExportCsv.h"
+#include "dayview/ExportCsv.h"
 #include "zmanim/DstRules.h"
 #include "zmanim/ZmanimTable.h"
 
@@ -53,15 +53,15 @@ int Finish(COutput& out, const std::string& text) {
 
 int RunDay(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
     const DATE_STRUCT date = DateOfWords(args.positional, context);
-    const DAY_REPORT report = BuildDayReport(context, date);
-    return Finish(out, args.json ? DayReportJson(context, report) : DayReportText(context, report));
+    const DAY_FACTS day = BuildDayReport(context, date);
+    return Finish(out, args.json ? DayReportJson(context, day) : DayReportText(context, day));
 }
 
 // ---- zmanim ----------------------------------------------------------------------------
 
 int RunZmanim(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
     const DATE_STRUCT date = DateOfWords(args.positional, context);
-    const std::vector<ZMAN_ITEM> zmanim = DayZmanim(context, date);
+    const DAY_ZMANIM zmanim = DayZmanimOf(context, date);
     const LOCATION_COORDINATES c = LocationCoordinates(context.location);
     ZMANIM_TABLE table;
     std::array<std::wstring, kZmanimTableEntries> tableTexts;
@@ -242,7 +242,7 @@ int RunExport(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
         SetToday(date);
     }
     CCSVExport exporter(context.clockFormat);
-    exporter.SetLocation(context.location);
+    exporter.SetInputs(DayInputsOf(context));
     if (args.output && *args.output != "-") {
         exporter.SetFileName(*args.output);
         if (const std::error_code error = exporter.ExportYear(date))

@@ -3,13 +3,12 @@
 #include "calendar/HebrewNumeral.h"
 #include "cli/CliText.h"
 #include "cli/Commands.h"
-#include "dayevents/DayEvents.h"
-#include "dayevents/WeeklyPortion.h"
+#include "cli/DayReport.h"
+#include "dayview/DayBuilder.h"
 #include "text/Language.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <regex>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -28,6 +27,16 @@ struct MONTH_DAY {
     std::vector<std::wstring> holidays; // every entry's text, the Omer included
     std::vector<std::wstring> cellLines; // what the grid shows below the day numbers
 };
+
+// "2024-04": a year of one to four digits and a month of one or two.
+bool IsYearMonth(std::string_view word) {
+    const std::size_t dash = word.find('-');
+    auto digits = [](std::string_view part, std::size_t most) {
+        return !part.empty() && part.size() <= most &&
+               std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return dash != std::string_view::npos && digits(word.substr(0, dash), 4) && digits(word.substr(dash + 1), 2);
+}
 
 int TerminalColumns() {
     winsize size{};
@@ -94,14 +103,14 @@ std::wstring DayNumber(int n, bool hebrewNumeral) {
 
 int RunMonth(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
     std::vector<std::string> words = args.positional;
-    static const std::regex kYearMonth(R"([0-9]{1,4}-[0-9]{1,2})");
-    if (words.size() == 1 && std::regex_match(words[0], kYearMonth))
+    if (words.size() == 1 && IsYearMonth(words[0]))
         words[0] += "-01";
     const DATE_STRUCT selected = DateOfWords(words, context);
     const bool hebrewMode =
         args.hebrewMonth || (!args.civilMonth && context.options.view != 2);
-    const bool diaspora = context.location.diaspora != 0;
     const bool numerals = IsHebrewInterface();
+    CDayBuilder builder(DayInputsOf(context), TimesView::MonthCell);
+    DAY_FACTS facts;
     DATE_STRUCT today;
     SetTransition(today, context.transition);
     SetToday(today);
@@ -121,27 +130,18 @@ int RunMonth(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
             break;
         MONTH_DAY day;
         day.date = work;
-        day.weekday = Weekday(work);
-        if (day.weekday == 7) {
-            const PORTION_INFO portion =
-                WeeklyPortion(PackedMonthDay(work.hebMonth, work.hebDay), work.hebYear, diaspora);
-            day.portion = PortionText(portion);
-            day.special = SpecialShabbatName(portion.special);
-            if (!day.portion.empty())
-                day.cellLines.push_back(day.portion);
-        }
-        DAY_EVENTS events;
-        BuildDayEvents(events, work, diaspora);
-        for (int i = 0; i < kDayEventSlots; ++i) {
-            const DAY_EVENT entry = GetDayEvent(events, i);
-            if (entry.code == 0)
-                break;
-            if (entry.code == kCodeOmer) {
-                day.holidays.push_back(OmerText(entry.value));
-                continue; // a daily count: listed below the grid, not in it
-            }
-            day.holidays.push_back(DayEventText(entry.code));
-            day.cellLines.push_back(day.holidays.back());
+        builder.Build(work, kDayHolidays | kDayShabbat, facts);
+        day.weekday = facts.weekday;
+        day.portion = facts.portionText;
+        day.special = facts.specialText;
+        if (!day.portion.empty())
+            day.cellLines.push_back(day.portion);
+        for (int i = 0; i < facts.holidayCount; ++i) {
+            const DAY_HOLIDAY& holiday = facts.holidays[static_cast<std::size_t>(i)];
+            day.holidays.push_back(holiday.text);
+            // The Omer is a daily count: listed below the grid, not in it.
+            if (holiday.code != kCodeOmer)
+                day.cellLines.push_back(holiday.text);
         }
         days.push_back(std::move(day));
         const std::int32_t before = work.dayNumber;

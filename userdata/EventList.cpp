@@ -136,59 +136,38 @@ void CEventList::Sort() {
 
 void CEventList::SetDayBeingTested(int dayNumber) { SetDayNumber(tested_, dayNumber); }
 
-const CEventList::EVENT_DAY_CACHE& CEventList::CachedEventDay(int position) const {
+const CEventList::EVENT_DAY_CACHE& CEventList::CachedEventDay(int position, const DATE_STRUCT& like) const {
     if (dayCache_.size() != records_.size())
         dayCache_.assign(records_.size(), EVENT_DAY_CACHE{});
     EVENT_DAY_CACHE& entry = dayCache_[position];
     const int jdn = records_[position]->jdn;
-    if (!entry.valid || entry.jdn != jdn ||
-        entry.lastJulianDayNumber != tested_.lastJulianDayNumber) {
+    if (!entry.valid || entry.jdn != jdn || entry.lastJulianDayNumber != like.lastJulianDayNumber) {
         entry.valid = true;
         entry.jdn = jdn;
-        entry.lastJulianDayNumber = tested_.lastJulianDayNumber;
-        entry.inRange = EventDay(jdn, tested_, entry.day);
+        entry.lastJulianDayNumber = like.lastJulianDayNumber;
+        entry.inRange = EventDay(jdn, like, entry.day);
     }
     return entry;
 }
 
-const EVENT_STRUCT* CEventList::NextMatch(EVENT_MATCH& match) {
-    if (cursor_ < 0 || cursor_ >= Count())
-        return nullptr;
-    const int position = cursor_++;
-    const EVENT_STRUCT& event = *records_[position];
-    const EVENT_DAY_CACHE& own = CachedEventDay(position);
-    match = own.inRange ? MatchEventOnDay(event, own.day, tested_) : EVENT_MATCH{};
-    return &event;
-}
-
-bool CEventList::NextEventForDay(EVENT_OCCURRENCE& occurrence) {
-    EVENT_MATCH match;
-    const EVENT_STRUCT* next = NextMatch(match);
-    if (!next)
-        return false;
-    const EVENT_STRUCT& event = *next;
-    occurrence.title = match.recurs ? event.title : std::wstring();
-    occurrence.desc = event.desc;
-    occurrence.type = event.type;
-    occurrence.cal = event.cal;
-    occurrence.years = match.years;
-    occurrence.matchedCal = match.matchedCal;
-    return true;
-}
-
-bool CEventList::NextEventForDay(std::wstring& title, int& years, int& matchedCal) {
-    EVENT_MATCH match;
-    const EVENT_STRUCT* next = NextMatch(match);
-    if (!next)
-        return false;
-    const EVENT_STRUCT& event = *next;
-    if (match.recurs)
-        title = event.title;
-    else
-        title.clear();
-    years = match.years;
-    matchedCal = match.matchedCal;
-    return true;
+void CEventList::EventsOnDay(const DATE_STRUCT& day, std::vector<EVENT_OCCURRENCE>& out) const {
+    out.clear();
+    for (int position = 0; position < Count(); ++position) {
+        const EVENT_DAY_CACHE& own = CachedEventDay(position, day);
+        if (!own.inRange)
+            continue;
+        const EVENT_STRUCT& event = *records_[position];
+        const EVENT_MATCH match = MatchEventOnDay(event, own.day, day);
+        if (!match.recurs)
+            continue;
+        EVENT_OCCURRENCE& occurrence = out.emplace_back();
+        occurrence.title = event.title;
+        occurrence.desc = event.desc;
+        occurrence.type = event.type;
+        occurrence.cal = event.cal;
+        occurrence.years = match.years;
+        occurrence.matchedCal = match.matchedCal;
+    }
 }
 
 bool CEventList::JumpToUpcomingHebrewDate(int eventJdn, int type) {

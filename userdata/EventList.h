@@ -43,9 +43,9 @@ private:
     EventRecords& records_;
 };
 
-// What NextEventForDay yields for one event of the list.
+// One event of the list that recurs on a day.
 struct EVENT_OCCURRENCE {
-    std::wstring title;          // empty when the event does not recur on the day
+    std::wstring title;
     std::wstring desc;
     int type = 0;
     int cal = 0;
@@ -87,17 +87,14 @@ public:
     // The bytes Save writes.
     std::string Serialize() const;
 
-    // The day being tested by NextEventForDay, and the target of the jump operations
-    // below. Its Gregorian transition is the one the caller set (UK by default).
+    // The events that recur on `day` (by the rules of EventRules.h, under the day's own
+    // Gregorian transition), in list order. `out` is replaced; its storage is reused.
+    void EventsOnDay(const DATE_STRUCT& day, std::vector<EVENT_OCCURRENCE>& out) const;
+
+    // The target of the jump operations below. Its Gregorian transition is the one the
+    // caller set (UK by default).
     DATE_STRUCT& DayBeingTested() { return tested_; }
     void SetDayBeingTested(int dayNumber);
-
-    // Puts the iterator at the head of the list.
-    void ResetEventIterator() { cursor_ = 0; }
-    // Moves to the next event and yields it for the day being tested; false at the end.
-    bool NextEventForDay(EVENT_OCCURRENCE& occurrence);
-    // The month table's form: title (empty when not recurring), annotation, calendar.
-    bool NextEventForDay(std::wstring& title, int& years, int& matchedCal);
 
     // Set the day being tested to the next Hebrew or civil recurrence from today (the
     // local clock) of an event day, or to a Bar/Bat Mitzvah date (years 13 or 12). False,
@@ -116,16 +113,12 @@ private:
         bool inRange = false;
         DATE_STRUCT day;
     };
-    const EVENT_DAY_CACHE& CachedEventDay(int position) const;
-    // The event at the cursor, which moves on, and how it matches the tested day; nullptr
-    // past the end.
-    const EVENT_STRUCT* NextMatch(EVENT_MATCH& match);
+    const EVENT_DAY_CACHE& CachedEventDay(int position, const DATE_STRUCT& like) const;
     void ListChanged() { dayCache_.clear(); }
 
     EventRecords records_;
     std::filesystem::path file_;
     DATE_STRUCT tested_;
-    int cursor_ = 0;
     mutable std::vector<EVENT_DAY_CACHE> dayCache_;
 };
 

@@ -15,7 +15,8 @@
 #include "platform/Folders.h"
 #include "text/Language.h"
 #include "text/TextTable.h"
-#include "userdata/ExportCsv.h"
+#include "dayview/DayBuilder.h"
+#include "dayview/ExportCsv.h"
 #include "userdata/Reminders.h"
 #include "zmanim/Zmanim.h"
 
@@ -420,7 +421,9 @@ void CMainFrame::Export() {
     const std::filesystem::path file(chosen.toStdWString());
     CCSVExport exporter(options_.clockFormat);
     exporter.SetFileName(file);
-    exporter.SetLocation(view_->Location());
+    DAY_INPUTS inputs = view_->Table().DayInputs();
+    inputs.location = view_->Location();
+    exporter.SetInputs(inputs);
     if (const std::error_code error = exporter.ExportYear(view_->Selected()))
         ReportExportFailure(this, file, error);
 }
@@ -441,21 +444,19 @@ void CMainFrame::UpdateTray() {
     if (!tray_)
         return;
     const bool hebrew = IsHebrewInterface();
-    const LOCATION_COORDINATES where = LocationCoordinates(view_->Location());
     const DATE_STRUCT today = view_->Table().TodayAfterNightfall();
-    ZMANIM_STRUCT zmanim;
-    SetupZmanim(zmanim, where.longitude, where.latitude, where.zoneOffsetTenths, where.shita, where.dstRule);
-    ComputeZmanim(zmanim, today.dayNumber);
-    const struct {
-        int label;
-        CLOCK_TIME time;
-    } lines[3] = {{138, GetHanetz(zmanim)}, {145, GetShkia(zmanim)}, {146, GetTzeit(zmanim)}};
+    DAY_INPUTS inputs = view_->Table().DayInputs();
+    inputs.location = view_->Location();
+    DAY_FACTS day;
+    CDayBuilder(inputs, TimesView::WholeDay).Build(today, kDayZmanim, day);
+    constexpr DayZman kTrayZmanim[] = {DayZman::Hanetz, DayZman::Shkia, DayZman::Tzeit};
     QString tip = date;
-    for (const auto& line : lines) {
+    for (const DayZman which : kTrayZmanim) {
+        const DAY_ZMAN& line = ZmanOf(day.zmanim, which);
         tip += QStringLiteral("\n\r");
         if (hebrew)
             tip += QChar(0x202E);
-        tip += Q(TextOfResource(line.label)) + QStringLiteral(": ");
+        tip += Q(TextOfResource(line.labelId)) + QStringLiteral(": ");
         if (hebrew)
             tip += QChar(0x202A);
         tip += Q(FormatClockTime(line.time.hour, line.time.minute, options_.clockFormat));

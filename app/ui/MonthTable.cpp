@@ -7,20 +7,14 @@
 #include "calendar/HebrewNumeral.h"
 #include "calendar/Molad.h"
 #include "calendar/TextTemplate.h"
-#include "dayevents/DafYomi.h"
-#include "dayevents/DayEvents.h"
-#include "dayevents/HalachaYomit.h"
-#include "dayevents/HolidayTimes.h"
-#include "dayevents/MishnaYomit.h"
-#include "dayevents/StudyText.h"
-#include "dayevents/TanachYomi.h"
-#include "dayevents/WeeklyPortion.h"
-#include "dayevents/YerushalmiYomi.h"
+#include "dayview/DayTextIds.h"
+#include "dayview/EventAnnotation.h"
 #include "locations/LocationCoordinates.h"
 #include "text/Language.h"
 #include "text/TextTable.h"
 #include "userdata/EventList.h"
 #include "zmanim/DstRules.h"
+#include "zmanim/ShitotStore.h"
 #include "zmanim/Zmanim.h"
 
 #include <algorithm>
@@ -38,23 +32,18 @@ QString Numeral(int n) {
     return IsHebrewInterface() ? Q(HebrewNumeral(n)) : Number(n);
 }
 
-QString Template(int resourceId, std::initializer_list<TemplateArg> args) {
-    return Q(FormatTemplate(TextOfResource(resourceId), args));
-}
-
-// The zman a holiday time stands for, on the day the context was computed for.
-CLOCK_TIME ZmanOf(const ZMANIM_STRUCT& z, int candleLighting, HolidayTime time) {
-    switch (time) {
-    case HolidayTime::CandleLighting: return GetCandleLighting(z, candleLighting);
-    case HolidayTime::Havdalah: return GetTzeitShabbat(z);
-    case HolidayTime::Sunset: return GetShkia(z);
-    case HolidayTime::Nightfall: return GetTzeit(z);
-    case HolidayTime::FastBegins: return GetTchilatTaanit(z);
-    case HolidayTime::FastEnds: return GetSofTaanit(z);
-    case HolidayTime::LatestChametzEating: return GetLatestChametzEating(z);
-    case HolidayTime::LatestChametzBurning: return GetLatestChametzBurning(z);
-    }
-    return {};
+// What a month cell shows, as far as its display settings ask for it.
+unsigned CellParts(const OPTIONS_STRUCT& o) {
+    unsigned parts = kDayDst;
+    if (o.showParshiot)
+        parts |= kDayShabbat | kDayShabbatTimes;
+    if (o.showMoadim)
+        parts |= kDayHolidays | kDayHolidayTimes;
+    if (o.showEvents)
+        parts |= kDayEvents;
+    if (o.tanachYomi || o.dafYomi || o.yerushalmiYomi || o.halachaYomit || o.mishnaYomit)
+        parts |= kDayStudy;
+    return parts;
 }
 
 } // namespace
@@ -115,11 +104,19 @@ void CMonthTable::LoadColours() {
         transition_ = o.gregorianTransition;
 }
 
+DAY_INPUTS CMonthTable::DayInputs() const {
+    DAY_INPUTS inputs;
+    inputs.location = location_;
+    inputs.shitot = &ProgramShitot();
+    inputs.events = &UserEvents();
+    inputs.rite = options_ ? options_->shitaHaftarah : DefaultOptions().shitaHaftarah;
+    inputs.hebrewInterface = IsHebrewInterface();
+    return inputs;
+}
+
 void CMonthTable::Refresh() {
     LoadColours();
-    const LOCATION_COORDINATES where = LocationCoordinates(location_);
-    SetupZmanim(zmanim_, where.longitude, where.latitude, where.zoneOffsetTenths, where.shita,
-                where.dstRule);
+    days_.emplace(DayInputs(), TimesView::MonthCell);
     vessant::SetTransition(selected_, transition_);
     if (mode_ == kModeHebrew)
         FillHebrewMonth();
@@ -212,27 +209,13 @@ QString CMonthTable::ClockText(int hour, int minute) const {
     return Q(FormatClockTime(hour, minute, clockFormat_));
 }
 
-CMonthTable::EVENT_TIMES CMonthTable::EventTimes(std::int32_t jdn, int code, int weekday) {
-    EVENT_TIMES times;
-    const HOLIDAY_TIMES which = HolidayTimesOf(code, weekday, location_.diaspora != 0);
-    if (which.count == 0)
-        return times;
-    ComputeZmanim(zmanim_, jdn);
-    times.count = which.count;
-    for (int k = 0; k < (which.count < 0 ? 1 : which.count); ++k) {
-        const CLOCK_TIME t = ZmanOf(zmanim_, location_.candleLighting, which.time[k]);
-        times.hour[k] = t.hour;
-        times.minute[k] = t.minute;
-    }
-    return times;
-}
-
 void CMonthTable::FillCellLines(MONTH_CELL& cell) {
     const OPTIONS_STRUCT fallback = DefaultOptions();
     const OPTIONS_STRUCT& o = options_ ? *options_ : fallback;
-    const bool diaspora = location_.diaspora != 0;
-    const bool hebrew = IsHebrewInterface();
-    const std::int32_t jdn = cell.date.dayNumber;
+    if (!days_)
+        days_.emplace(DayInputs(), TimesView::MonthCell);
+    days_->Build(cell.date, CellParts(o), day_);
+    const DAY_FACTS& day = day_;
     std::vector<CELL_LINE>& lines = cell.lines;
     lines.clear();
     int used = 0; // text lines below the day numbers
@@ -252,110 +235,64 @@ void CMonthTable::FillCellLines(MONTH_CELL& cell) {
         line.timeRow = row;
         lines.push_back(std::move(line));
     };
+    auto clock = [this](CLOCK_TIME t) { return ClockText(t.hour, t.minute); };
 
     // Shabbat: candle lighting and havdalah, the portion and the special Shabbat.
-    if (o.showParshiot && cell.weekday == 7) {
-        ComputeZmanim(zmanim_, jdn);
-        const CLOCK_TIME candles = GetCandleLighting(zmanim_, location_.candleLighting);
-        const CLOCK_TIME havdalah = GetTzeitShabbat(zmanim_);
+    if (day.shabbat) {
         if (o.zmanimLines == 2) {
-            addTime(ClockText(candles.hour, candles.minute), 0);
-            addTime(ClockText(havdalah.hour, havdalah.minute), 1);
+            addTime(clock(day.candleLighting), 0);
+            addTime(clock(day.havdalah), 1);
         } else {
-            addTime(ClockText(candles.hour, candles.minute) + QLatin1Char('-') +
-                        ClockText(havdalah.hour, havdalah.minute),
-                    0);
+            addTime(clock(day.candleLighting) + QLatin1Char('-') + clock(day.havdalah), 0);
         }
-        const PORTION_INFO portion =
-            WeeklyPortion(PackedMonthDay(cell.date.hebMonth, cell.date.hebDay), cell.date.hebYear,
-                          diaspora);
-        if (portion.first != 0)
-            addLine(Q(PortionText(portion)), kColourParshiot);
-        if (portion.special != 0)
-            addLine(Q(SpecialShabbatName(portion.special)), kColourParshiot);
+        if (!day.portionText.empty())
+            addLine(Q(day.portionText), kColourParshiot);
+        if (!day.specialText.empty())
+            addLine(Q(day.specialText), kColourParshiot);
     }
 
-    // Holidays with their times.
-    if (o.showMoadim) {
-        DAY_EVENTS events;
-        BuildDayEvents(events, cell.date, diaspora);
-        for (int i = 0; i < kDayEventSlots; ++i) {
-            const DAY_EVENT entry = GetDayEvent(events, i);
-            if (entry.code == 0)
-                break;
-            const EVENT_TIMES times = EventTimes(jdn, entry.code, cell.weekday);
-            const int row = cell.weekday == 7 ? 1 : 0;
-            if (times.count == 1 || times.count == -1)
-                addTime(ClockText(times.hour[0], times.minute[0]), row);
-            else if (times.count == 2)
-                addTime(ClockText(times.hour[0], times.minute[0]) + QLatin1Char('-') +
-                            ClockText(times.hour[1], times.minute[1]),
-                        row);
-            if (entry.code == kCodeOmer) {
-                addLine(hebrew ? Template(394, {HebrewNumeral(entry.value)})
-                               : Template(394, {entry.value}),
-                        kColourMoadim);
-            } else {
-                addLine(Q(DayEventText(entry.code)), kColourMoadim);
-            }
-        }
+    // Holidays with their times; on Shabbat the first time row is the Shabbat's.
+    for (int i = 0; i < day.holidayCount; ++i) {
+        const DAY_HOLIDAY& holiday = day.holidays[static_cast<std::size_t>(i)];
+        const int row = day.weekday == 7 ? 1 : 0;
+        if (holiday.TimesShown() == 1)
+            addTime(clock(holiday.times[0].time), row);
+        else if (holiday.TimesShown() == 2)
+            addTime(clock(holiday.times[0].time) + QLatin1Char('-') + clock(holiday.times[1].time), row);
+        addLine(Q(holiday.text), kColourMoadim);
     }
 
     // The clocks change.
-    const int dst = DstStatus(location_.dstRule, jdn);
-    if (dst == kDstBegins)
-        addLine(Q(TextOfResource(868)), kColourEvents);
-    else if (dst == kDstEnds)
-        addLine(Q(TextOfResource(869)), kColourEvents);
+    if (day.dstStatus == kDstBegins)
+        addLine(Q(TextOfResource(kIdDstBegins)), kColourEvents);
+    else if (day.dstStatus == kDstEnds)
+        addLine(Q(TextOfResource(kIdDstEnds)), kColourEvents);
 
     // The user's events, with their years or kind.
-    if (o.showEvents && used < kLimitedLines) {
-        CEventList& events = UserEvents();
-        vessant::SetTransition(events.DayBeingTested(), transition_);
-        events.SetDayBeingTested(jdn);
-        events.ResetEventIterator();
-        std::wstring title;
-        int years = kYearsNothing;
-        int matched = 0;
-        while (used < kLimitedLines && events.NextEventForDay(title, years, matched)) {
-            if (title.empty())
-                continue;
-            QString suffix;
-            switch (years) {
-            case kYearsNothing: break;
-            case kYearsYahrzeit: suffix = Q(TextOfResource(409)); break;
-            case kYearsMitzvah: suffix = Q(TextOfResource(408)); break;
-            case kYearsBornMale: suffix = Q(TextOfResource(410)); break;
-            case kYearsBornFemale: suffix = Q(TextOfResource(411)); break;
-            default:
-                suffix = Number(years);
-                if (matched == kEventCalendarHebrew)
-                    suffix += Q(TextOfResource(412));
-                else if (matched == kEventCalendarCivil)
-                    suffix += Q(TextOfResource(413));
-                break;
-            }
-            addLine(Q(title) + QLatin1Char(' ') + suffix, kColourEvents);
-        }
+    for (const EVENT_OCCURRENCE& event : day.events) {
+        if (used >= kLimitedLines)
+            break;
+        if (!event.title.empty())
+            addLine(Q(event.title) + QLatin1Char(' ') + Q(EventCountText(event, CountForm::Cell)), kColourEvents);
     }
 
     // The daily study portions, in the order the month shows them; a programme without a
     // reading that day gives an empty text.
-    struct STUDY_ROW {
+    struct STUDY_CELL_ROW {
         std::int32_t OPTIONS_STRUCT::*shown;
-        std::wstring (*text)(std::int32_t jdn);
+        StudyProgramme programme;
     };
-    static constexpr STUDY_ROW kStudyRows[] = {
-        {&OPTIONS_STRUCT::tanachYomi, [](std::int32_t day) { return TanachYomiText(TanachYomi(day)); }},
-        {&OPTIONS_STRUCT::dafYomi, [](std::int32_t day) { return DafYomiText(DafYomi(day)); }},
-        {&OPTIONS_STRUCT::yerushalmiYomi, [](std::int32_t day) { return YerushalmiYomiText(YerushalmiYomi(day)); }},
-        {&OPTIONS_STRUCT::halachaYomit, [](std::int32_t day) { return HalachaYomitText(HalachaYomit(day)); }},
-        {&OPTIONS_STRUCT::mishnaYomit, [](std::int32_t day) { return MishnaYomitText(MishnaYomit(day)); }},
+    static constexpr STUDY_CELL_ROW kStudyCellRows[] = {
+        {&OPTIONS_STRUCT::tanachYomi, StudyProgramme::TanachYomi},
+        {&OPTIONS_STRUCT::dafYomi, StudyProgramme::DafYomi},
+        {&OPTIONS_STRUCT::yerushalmiYomi, StudyProgramme::YerushalmiYomi},
+        {&OPTIONS_STRUCT::halachaYomit, StudyProgramme::HalachaYomit},
+        {&OPTIONS_STRUCT::mishnaYomit, StudyProgramme::MishnaYomit},
     };
-    for (const STUDY_ROW& row : kStudyRows) {
+    for (const STUDY_CELL_ROW& row : kStudyCellRows) {
         if (!(o.*row.shown) || used >= kLimitedLines)
             continue;
-        if (const std::wstring text = row.text(jdn); !text.empty())
+        if (const std::wstring& text = day.Study(row.programme); !text.empty())
             addLine(Q(text), kColourLimud);
     }
 }
@@ -365,8 +302,11 @@ void CMonthTable::FillSelectionTexts() {
     const DATE_TRIPLE civil = CivilDateForDisplay(selected_);
 
     // The zmanim box.
-    ComputeZmanim(zmanim_, selected_.dayNumber);
-    zmanimBox_.title = Q(TextOfResource(460));
+    if (!days_)
+        days_.emplace(DayInputs(), TimesView::MonthCell);
+    DAY_FACTS selectedDay;
+    days_->Build(selected_, kDayZmanim, selectedDay);
+    zmanimBox_.title = Q(TextOfResource(kIdZmanimTitle));
     zmanimBox_.weekday = Q(WeekdayName(Weekday(selected_)));
     const QString monthName = Q(CivilMonthName(civil.month));
     if (hebrew) {
@@ -378,23 +318,15 @@ void CMonthTable::FillSelectionTexts() {
                               .arg(civil.day, 2)
                               .arg(civil.year, 2, 10, QLatin1Char('0'));
     }
-    const int labelIds[14] = {136, 137, 138, 139, 140, 141, 142, 143, 144, 145, 146, 642, 147, 148};
-    const CLOCK_TIME clocks[12] = {
-        GetAlot(zmanim_),        GetMisheyakir(zmanim_),    GetHanetz(zmanim_),
-        GetSofZmanShema(zmanim_), GetSofZmanTefilla(zmanim_), GetChatzot(zmanim_),
-        GetMinchaGedola(zmanim_), GetMinchaKetana(zmanim_),   GetPlagHamincha(zmanim_),
-        GetShkia(zmanim_),       GetTzeit(zmanim_),         GetChatzotLayla(zmanim_)};
-    for (int i = 0; i < 14; ++i)
-        zmanimBox_.labels[static_cast<std::size_t>(i)] = Q(TextOfResource(labelIds[i]));
-    for (int i = 0; i < 12; ++i)
-        zmanimBox_.times[static_cast<std::size_t>(i)] = ClockText(clocks[i].hour, clocks[i].minute);
-    const DURATION_HMS lengths[2] = {GetDayLength(zmanim_), GetShaaZmanit(zmanim_)};
-    for (int i = 0; i < 2; ++i)
-        zmanimBox_.times[static_cast<std::size_t>(12 + i)] =
-            QStringLiteral("%1:%2:%3")
-                .arg(lengths[i].hours, 2)
-                .arg(lengths[i].minutes, 2, 10, QLatin1Char('0'))
-                .arg(lengths[i].seconds, 2, 10, QLatin1Char('0'));
+    for (std::size_t i = 0; i < selectedDay.zmanim.size(); ++i) {
+        const DAY_ZMAN& z = selectedDay.zmanim[i];
+        zmanimBox_.labels[i] = Q(TextOfResource(z.labelId));
+        zmanimBox_.times[i] = z.duration ? QStringLiteral("%1:%2:%3")
+                                               .arg(z.length.hours, 2)
+                                               .arg(z.length.minutes, 2, 10, QLatin1Char('0'))
+                                               .arg(z.length.seconds, 2, 10, QLatin1Char('0'))
+                                         : ClockText(z.time.hour, z.time.minute);
+    }
 
     // The title band.
     if (mode_ == kModeHebrew) {

@@ -4,19 +4,20 @@
 // band, a row of weekday names and, in the spare cells of the last row, the zmanim of the
 // selected day and the molad of the Hebrew month.
 //
-// The table is a model first: Refresh asks the engines for everything and keeps the
+// The table is a model first: Refresh asks the day model for everything and keeps the
 // results as ready texts in the cells; SelectCell redoes only what depends on the selected
 // day. Painting (CMonthScreen) lays those texts out and computes nothing else.
 
 #include "app/settings/Options.h"
 #include "calendar/DateStruct.h"
+#include "dayview/DayBuilder.h"
 #include "locations/LocationStruct.h"
-#include "zmanim/ZmanimStruct.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace vessant::ui {
@@ -132,14 +133,8 @@ public:
     DATE_STRUCT GetHoverDate() const;
     void LayoutCells();
 
-    // The clock times that go with a holiday code on a day: count 0, 1, -1 (one, the
-    // Friday case) or 2, times as hour and minute.
-    struct EVENT_TIMES {
-        int count = 0;
-        int hour[2] = {0, 0};
-        int minute[2] = {0, 0};
-    };
-    EVENT_TIMES EventTimes(std::int32_t jdn, int code, int weekday);
+    // The location, the user's events and shitot and the choices the days are told with.
+    DAY_INPUTS DayInputs() const;
 
     // Today's date as the Hebrew month counts it: the next civil day once the local clock
     // is past tonight's nightfall at the location.
@@ -183,7 +178,8 @@ protected:
     int clockFormat_ = 12;
     int transition_ = 1;
     LOC_STRUCT location_;
-    ZMANIM_STRUCT zmanim_;
+    std::optional<CDayBuilder> days_; // for the location and choices of the last Refresh
+    DAY_FACTS day_;                   // the day being filled, its storage reused
     std::array<std::uint32_t, kColourCount> colours_{};
     const OPTIONS_STRUCT* options_ = nullptr;
     int boxLineStep_ = 0;

@@ -9,7 +9,7 @@
 #include "platform/TextCodec.h"
 #include "text/Language.h"
 #include "userdata/EventList.h"
-#include "userdata/ExportCsv.h"
+#include "dayview/ExportCsv.h"
 #include "zmanim/ShitotStore.h"
 
 #include <gtest/gtest.h>

@@ -278,48 +278,42 @@ TEST(EventRules, JumpsFromTodayUseTheLocalClock) {
     EXPECT_EQ(list.DayBeingTested().dayNumber, before);
 }
 
-TEST(EventRules, NextEventForDayWalksTheWholeListInBothForms) {
+TEST(EventRules, EventsOnDayListsOnlyWhatRecursInListOrder) {
     CEventList list;
     list.SetFolder(VESSANT_TEST_DATA);
     ASSERT_FALSE(list.Load());
-    // 16 September 2023 is the Wedding's own day (1 Tishrei 5784); the broken rows share
-    // it but never recur.
-    list.SetDayBeingTested(2460204);
-    list.ResetEventIterator();
-    std::vector<EVENT_OCCURRENCE> all;
-    EVENT_OCCURRENCE occurrence;
-    while (list.NextEventForDay(occurrence))
-        all.push_back(occurrence);
-    ASSERT_EQ(all.size(), 5u);
-    EXPECT_EQ(all[0].title, L"") << "cal 0 never recurs";
-    EXPECT_EQ(all[0].desc, L"");
-    EXPECT_EQ(all[1].title, L"") << "type 9 never recurs";
-    EXPECT_EQ(all[1].type, 9);
-    EXPECT_EQ(all[2].title, L"");
-    EXPECT_EQ(all[2].desc, L"Died on 30 Cheshvan");
-    EXPECT_EQ(all[3].title, L"Wedding of Dina");
-    EXPECT_EQ(all[3].desc, L"Chuppah at noon");
-    EXPECT_EQ(all[3].years, kYearsNothing);
-    EXPECT_EQ(all[3].matchedCal, kEventCalendarHebrew);
-    EXPECT_EQ(all[3].cal, kEventCalendarBoth);
-    EXPECT_EQ(all[4].title, L"");
-    EXPECT_FALSE(list.NextEventForDay(occurrence)) << "stays at the end";
+    // 16 September 2023 is the Wedding's own day (1 Tishrei 5784); the broken rows (cal 0,
+    // type 9) share it but never recur.
+    DATE_STRUCT day;
+    SetTransition(day, kTransitionUK);
+    SetDayNumber(day, 2460204);
+    std::vector<EVENT_OCCURRENCE> events(1);
+    events[0].title = L"stale";
+    list.EventsOnDay(day, events);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].title, L"Wedding of Dina");
+    EXPECT_EQ(events[0].desc, L"Chuppah at noon");
+    EXPECT_EQ(events[0].years, kYearsNothing);
+    EXPECT_EQ(events[0].matchedCal, kEventCalendarHebrew);
+    EXPECT_EQ(events[0].cal, kEventCalendarBoth);
 
-    // The month table's form on the yahrzeit: 29 Cheshvan 5762.
-    DATE_STRUCT day = list.DayBeingTested();
+    // The yahrzeit: 29 Cheshvan 5762, with no matched calendar reported.
     ASSERT_TRUE(SetHebrewDate(day, 5762, kCheshvan, 29));
-    list.SetDayBeingTested(day.dayNumber);
-    list.ResetEventIterator();
-    std::wstring title = L"stale";
-    int years = 0;
-    int matched = 7;
-    std::vector<std::wstring> titles;
-    while (list.NextEventForDay(title, years, matched)) {
-        titles.push_back(title);
-        if (!title.empty()) {
-            EXPECT_EQ(years, kYearsYahrzeit);
-            EXPECT_EQ(matched, 0) << "not reported for yahrzeits";
-        }
-    }
-    EXPECT_EQ(titles, (std::vector<std::wstring>{L"", L"", L"Grandfather Avraham", L"", L""}));
+    list.EventsOnDay(day, events);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].title, L"Grandfather Avraham");
+    EXPECT_EQ(events[0].desc, L"Died on 30 Cheshvan");
+    EXPECT_EQ(events[0].years, kYearsYahrzeit);
+    EXPECT_EQ(events[0].matchedCal, 0);
+
+    // Asking again, and under another transition, gives the same answer: nothing is kept
+    // between calls but the events' own days.
+    list.EventsOnDay(day, events);
+    EXPECT_EQ(events.size(), 1u);
+    DATE_STRUCT other;
+    SetTransition(other, 2);
+    SetDayNumber(other, day.dayNumber);
+    list.EventsOnDay(other, events);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].title, L"Grandfather Avraham");
 }

@@ -291,26 +291,27 @@ TEST_F(MonthTableTest, UserEventsAndStudyPortionsStopAtFiveLines) {
     EXPECT_EQ(limud(plain), 5) << Lines(plain).join(QLatin1Char('|')).toStdString();
 }
 
-TEST_F(MonthTableTest, EventTimesByCodeAndWeekday) {
-    struct Case {
-        int code, weekday;
-        bool diaspora;
-        int count;
-    };
-    constexpr Case kCases[] = {
-        {1, 6, false, -1}, {1, 1, false, 1}, {1, 7, false, 0}, {1, 3, false, 2},
-        {9, 6, false, -1}, {9, 1, false, 1}, {9, 7, false, 0},  // Yom Kippur
-        {2, 7, false, 2},  {2, 6, false, 0}, {2, 4, false, 1},
-        {11, 4, false, 0}, {11, 4, true, 1}, {11, 7, true, 2},  // Diaspora second days
-        {81, 3, false, 2}, {3, 3, false, 2}, {47, 6, false, 1}, {48, 5, false, 2},
-        {49, 6, false, 1}, {50, 3, false, 0}, {94, 3, false, 0},
-    };
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(c.code * 100 + c.weekday);
-        table_.SetLocation(c.diaspora ? NewYork() : Jerusalem());
-        table_.Refresh();
-        EXPECT_EQ(table_.EventTimes(Civil(2024, 4, 10).dayNumber, c.code, c.weekday).count, c.count);
-    }
+// A holiday's times go to the top of the cell, below the Shabbat times on Shabbat; a
+// cell has no room for the times of the first-born's fast.
+TEST_F(MonthTableTest, HolidayTimesSitAtTheTopOfTheCell) {
+    table_.SetLocation(NewYork());
+    Show(kModeCivil, Civil(2023, 5, 27)); // Shabbat 7 Sivan 5783: Shavuot 2 abroad
+    const QStringList shabbat = Times(CellOf(Civil(2023, 5, 27).dayNumber));
+    ASSERT_EQ(shabbat.size(), 2) << shabbat.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(shabbat[0].endsWith(QStringLiteral("@0")));
+    EXPECT_TRUE(shabbat[1].endsWith(QStringLiteral("@1")));
+    EXPECT_TRUE(shabbat[1].contains(QLatin1Char('-'))) << "candle lighting and havdalah";
+    // Friday 26 May, the first day: its candle lighting alone, Shabbat follows.
+    const QStringList friday = Times(CellOf(Civil(2023, 5, 26).dayNumber));
+    ASSERT_EQ(friday.size(), 1);
+    EXPECT_FALSE(friday[0].contains(QLatin1Char('-')));
+    EXPECT_TRUE(friday[0].endsWith(QStringLiteral("@0")));
+
+    table_.SetLocation(Jerusalem());
+    Show(kModeCivil, Civil(2025, 4, 10)); // Thursday 12 Nisan 5785: the first-born's fast
+    const int fast = CellOf(Civil(2025, 4, 10).dayNumber);
+    EXPECT_TRUE(Lines(fast).contains(QStringLiteral("Fast of first born")));
+    EXPECT_TRUE(Times(fast).isEmpty());
 }
 
 TEST_F(MonthTableTest, HitSelectAndHoverRefuseBadCells) {

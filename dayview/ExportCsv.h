@@ -4,7 +4,7 @@
 // included, is followed by a TAB and every line ends with LF. No quoting: no field can
 // hold a TAB or a line break.
 
-#include "userdata/Export.h"
+#include "dayview/Export.h"
 
 #include <array>
 #include <filesystem>
@@ -37,12 +37,10 @@ public:
 
 private:
     void AppendHeader(std::string& out) const;
-    void AppendDay(std::string& out);
+    void AppendDay(std::string& out, const DATE_STRUCT& date);
 
     std::filesystem::path fileName_;
     std::array<std::wstring, kZmanimTableEntries> zmanimTexts_;
-    std::wstring portionText_;
-    std::wstring specialText_;
 };
 
 } // namespace vessant

@@ -2,9 +2,10 @@
 // formats; its contents against printed calendars; the days a year has under each
 // Gregorian transition; the Hebrew interface; and what a failed write leaves behind.
 
-#include "userdata/ExportCsv.h"
+#include "dayview/ExportCsv.h"
 
-#include "TestFiles.h"
+#include "testsupport/FileSizeLimit.h"
+#include "testsupport/TestFiles.h"
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewNumeral.h"
 #include "locations/LocationRow.h"
@@ -34,10 +35,18 @@ DATE_STRUCT CivilDate(int year, int month, int day, int transition = kTransition
     return date;
 }
 
+// The location, with the numbers of the interface in force.
+DAY_INPUTS ExportInputs(const LOC_STRUCT& location) {
+    DAY_INPUTS inputs;
+    inputs.location = location;
+    inputs.hebrewInterface = IsHebrewInterface();
+    return inputs;
+}
+
 std::string ExportBytes(const LOC_STRUCT& location, int year, int clockFormat,
                         int transition = kTransitionUK) {
     CCSVExport exporter(clockFormat);
-    exporter.SetLocation(location);
+    exporter.SetInputs(ExportInputs(location));
     std::string bytes;
     EXPECT_TRUE(exporter.YearBytes(CivilDate(year, 6, 1, transition), bytes));
     return bytes;
@@ -327,9 +336,9 @@ TEST_F(ExportTest, HebrewInterfaceWritesNumeralsAndEnglishWritesDecimals) {
 }
 
 TEST_F(ExportTest, WritesTheFileAndReportsWhatCannotBeWritten) {
-    const fs::path folder = testing_files::FreshFolder("export");
+    const fs::path folder = testsupport::FreshFolder("export");
     CCSVExport exporter(24);
-    exporter.SetLocation(Pittsburgh());
+    exporter.SetInputs(ExportInputs(Pittsburgh()));
 
     EXPECT_EQ(exporter.ExportYear(CivilDate(2024, 1, 1)), std::make_error_code(std::errc::invalid_argument))
         << "no file name";
@@ -339,7 +348,7 @@ TEST_F(ExportTest, WritesTheFileAndReportsWhatCannotBeWritten) {
     ASSERT_FALSE(exporter.ExportYear(CivilDate(2024, 7, 1)));
     std::string expected;
     ASSERT_TRUE(exporter.YearBytes(CivilDate(2024, 12, 31), expected));
-    EXPECT_EQ(testing_files::ReadBytes(file), expected);
+    EXPECT_EQ(testsupport::ReadBytes(file), expected);
 
     exporter.SetFileName(folder / "missing" / "2024.csv");
     EXPECT_TRUE(exporter.ExportYear(CivilDate(2024, 1, 1)));
@@ -349,10 +358,10 @@ TEST_F(ExportTest, WritesTheFileAndReportsWhatCannotBeWritten) {
     // earlier export stays as it was, with nothing left beside it.
     exporter.SetFileName(file);
     {
-        testing_files::FileSizeLimit limit(64 * 1024);
+        testsupport::FileSizeLimit limit(64 * 1024);
         EXPECT_TRUE(exporter.ExportYear(CivilDate(2025, 1, 1)));
     }
-    EXPECT_EQ(testing_files::ReadBytes(file), expected);
+    EXPECT_EQ(testsupport::ReadBytes(file), expected);
     int entries = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder))
         ++entries;
@@ -361,21 +370,16 @@ TEST_F(ExportTest, WritesTheFileAndReportsWhatCannotBeWritten) {
 
 TEST_F(ExportTest, PortionAndEventTextsOfSingleDays) {
     CCSVExport exporter(24);
-    exporter.SetLocation(Pittsburgh());
-    std::wstring portion, special;
+    exporter.SetInputs(ExportInputs(Pittsburgh()));
     // Shabbat 22 Nisan 5755 in the Diaspora: the eighth day of Pesach, no weekly portion.
-    exporter.SetCurrentDate(CivilDate(1995, 4, 22));
-    exporter.PortionTexts(portion, special);
-    EXPECT_EQ(portion, L"");
-    EXPECT_EQ(special, L"");
-    exporter.EventTexts();
-    ASSERT_EQ(exporter.eventTexts().size(), 2u);
-    EXPECT_EQ(exporter.eventTexts()[0], L"Shmini shel Pesach");
-    EXPECT_EQ(exporter.eventTexts()[1], L"Day 7 of the Omer");
+    const DAY_FACTS& pesach = exporter.DayFacts(CivilDate(1995, 4, 22));
+    EXPECT_EQ(pesach.portionText, L"");
+    EXPECT_EQ(pesach.specialText, L"");
+    ASSERT_EQ(pesach.holidayCount, 2);
+    EXPECT_EQ(pesach.holidays[0].text, L"Shmini shel Pesach");
+    EXPECT_EQ(pesach.holidays[1].text, L"Day 7 of the Omer");
     // A plain weekday has no entries at all.
-    exporter.SetCurrentDate(CivilDate(2024, 7, 3));
-    exporter.EventTexts();
-    EXPECT_TRUE(exporter.eventTexts().empty());
+    EXPECT_EQ(exporter.DayFacts(CivilDate(2024, 7, 3)).holidayCount, 0);
 }
 
 } // namespace

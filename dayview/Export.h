@@ -1,18 +1,18 @@
 #pragma once
 // The year export: the base of the exporters, which walks one civil year day by day and
-// gathers for each day the texts of its portion, special Shabbat and holidays for the
-// export location. A derived exporter decides how the year is written (ExportCsv.h).
+// takes for each day the facts the export writes (holidays, the Shabbat portion, the
+// study portions) from the day model. A derived exporter decides how the year is written
+// (ExportCsv.h).
 
 #include "calendar/DateStruct.h"
-#include "dayevents/DayEvents.h"
-#include "dayevents/WeeklyPortion.h"
-#include "locations/LocationStruct.h"
+#include "dayview/DayBuilder.h"
+#include "dayview/DayFacts.h"
+#include "dayview/DayInputs.h"
 #include "zmanim/ZmanimTable.h"
 
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <system_error>
-#include <vector>
 
 namespace vessant {
 
@@ -23,43 +23,28 @@ public:
     explicit CExport(int clockFormat);
     virtual ~CExport() = default;
 
-    // Copies the location's names, Israel/Diaspora flag and computation values, and sets
-    // up the zmanim table for it.
-    void SetLocation(const LOC_STRUCT& location);
+    // The location, and the choices the days are told with; sets up the zmanim table for
+    // the location.
+    void SetInputs(const DAY_INPUTS& inputs);
 
     // Writes the civil year (as the user sees it) that contains `date`; the record's
     // Gregorian transition decides which days that year has. Returns what went wrong, or
     // nothing on success.
     virtual std::error_code ExportYear(const DATE_STRUCT& date) = 0;
 
-    // The weekly portion ("Vayakhel-Pekudei") and the special Shabbat of the current day,
-    // each empty when there is none. Meant for Shabbat days.
-    void PortionTexts(std::wstring& portionText, std::wstring& specialText);
+    // The facts the export writes for one day. Valid until the next call.
+    const DAY_FACTS& DayFacts(const DATE_STRUCT& date);
 
-    // Rebuilds eventTexts() for the current day: one text per holiday entry, at most eight.
-    void EventTexts();
-
-    const DATE_STRUCT& CurrentDate() const { return date_; }
-    void SetCurrentDate(const DATE_STRUCT& date) { date_ = date; }
-    const std::vector<std::wstring>& eventTexts() const { return eventTexts_; }
     int clockFormat() const { return clockFormat_; }
 
 protected:
-    DATE_STRUCT date_;          // the day being written
-    std::wstring city_;
-    std::wstring country_;
-    bool diaspora_ = false;
-    double longitude_ = 0.0;    // degrees, east positive
-    double latitude_ = 0.0;     // degrees, north positive
-    int zone_ = 0;              // tenths of an hour
-    int dstRule_ = 0;
-    int shita_ = 0;
-    int candleLighting_ = 0;
+    static constexpr unsigned kExportParts = kDayHolidays | kDayShabbat | kDayStudy;
+
     int clockFormat_ = 12;
+    bool hebrewInterface_ = false;
     ZMANIM_TABLE zmanimTable_;
-    PORTION_INFO portion_;
-    DAY_EVENTS dayEvents_;
-    std::vector<std::wstring> eventTexts_;
+    std::optional<CDayBuilder> days_;
+    DAY_FACTS day_;
 };
 
 // The civil year of a date as the user sees it, and the day numbers of its first day and

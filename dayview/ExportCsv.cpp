@@ -1,10 +1,8 @@
-#include "userdata/ExportCsv.h"
+#include "dayview/ExportCsv.h"
 
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewNumeral.h"
-#include "dayevents/StudyText.h"
 #include "platform/AtomicFile.h"
-#include "text/Language.h"
 #include "text/TextTable.h"
 
 #include <string_view>
@@ -25,6 +23,10 @@ static_assert(kDateColumnCount + kZmanimTableEntries + kTrailingColumnCount == k
 
 constexpr int kMonthNameBase = 160; // Hebrew month m is resource 160 + m
 constexpr int kMoedColumns = 8;
+static_assert(kMoedColumns == kDayEventSlots);
+constexpr StudyProgramme kStudyColumns[] = {StudyProgramme::DafYomi, StudyProgramme::YerushalmiYomi,
+                                            StudyProgramme::MishnaYomit, StudyProgramme::HalachaYomit,
+                                            StudyProgramme::TanachYomi};
 
 void AppendUnit(std::string& out, std::uint32_t unit) {
     out.push_back(static_cast<char>(unit & 0xFF));
@@ -100,63 +102,51 @@ void CCSVExport::AppendHeader(std::string& out) const {
     AppendUnit(out, L'\n');
 }
 
-void CCSVExport::AppendDay(std::string& out) {
-    const bool hebrew = IsHebrewInterface();
+void CCSVExport::AppendDay(std::string& out, const DATE_STRUCT& date) {
+    const DAY_FACTS& day = DayFacts(date);
 
-    const DATE_TRIPLE civil = CivilDateForDisplay(date_);
+    const DATE_TRIPLE civil = CivilDateForDisplay(date);
     AppendNumberField(out, civil.day);
     AppendNumberField(out, civil.month);
     AppendNumberField(out, civil.year);
-    AppendHebrewNumberField(out, date_.hebDay, hebrew);
-    AppendField(out, TextOfResource(kMonthNameBase + date_.hebMonth));
-    AppendHebrewNumberField(out, date_.hebYear, hebrew);
+    AppendHebrewNumberField(out, date.hebDay, hebrewInterface_);
+    AppendField(out, TextOfResource(kMonthNameBase + date.hebMonth));
+    AppendHebrewNumberField(out, date.hebYear, hebrewInterface_);
 
-    ComputeZmanimTable(zmanimTable_, date_.dayNumber);
+    ComputeZmanimTable(zmanimTable_, date.dayNumber);
     FormatZmanimTable(zmanimTable_, zmanimTexts_, clockFormat_);
     for (const std::wstring& text : zmanimTexts_)
         AppendField(out, text);
 
-    if (Weekday(date_) == 7) {
-        PortionTexts(portionText_, specialText_);
-        AppendField(out, portionText_);
-        AppendField(out, specialText_);
-    } else {
-        AppendTab(out);
-        AppendTab(out);
-    }
+    // Empty on a weekday.
+    AppendField(out, day.portionText);
+    AppendField(out, day.specialText);
 
-    EventTexts();
     int moed = 0;
-    for (const std::wstring& text : eventTexts_) {
-        AppendField(out, text);
-        ++moed;
-    }
+    for (; moed < day.holidayCount; ++moed)
+        AppendField(out, day.holidays[static_cast<std::size_t>(moed)].text);
     for (; moed < kMoedColumns; ++moed)
         AppendTab(out);
 
-    const std::int32_t jdn = date_.dayNumber;
-    AppendField(out, DafYomiText(DafYomi(jdn)));
-    AppendField(out, YerushalmiYomiText(YerushalmiYomi(jdn)));
-    AppendField(out, MishnaYomitText(MishnaYomit(jdn)));
-    AppendField(out, HalachaYomitText(HalachaYomit(jdn)));
-    AppendField(out, TanachYomiText(TanachYomi(jdn)));
+    for (const StudyProgramme programme : kStudyColumns)
+        AppendField(out, day.Study(programme));
     AppendUnit(out, L'\n');
 }
 
 bool CCSVExport::YearBytes(const DATE_STRUCT& date, std::string& out) {
     out.clear();
-    date_ = date;
     CIVIL_YEAR_SPAN span;
-    if (!CivilYearSpan(date_, span))
+    if (!CivilYearSpan(date, span))
         return false;
     // About 640 characters a line; one allocation for the year.
     out.reserve(static_cast<std::size_t>(span.Days() + 1) * 1400);
     AppendUnit(out, 0xFEFF);
     AppendHeader(out);
-    SetDayNumber(date_, span.firstDay);
-    for (std::int32_t day = span.firstDay; day < span.endDay; ++day) {
-        AppendDay(out);
-        AddDays(date_, 1);
+    DATE_STRUCT day = date;
+    SetDayNumber(day, span.firstDay);
+    for (std::int32_t n = span.firstDay; n < span.endDay; ++n) {
+        AppendDay(out, day);
+        AddDays(day, 1);
     }
     return true;
 }
