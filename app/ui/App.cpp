@@ -6,6 +6,7 @@
 #include "app/ui/Icons.h"
 #include "app/ui/Messages.h"
 #include "app/ui/UiText.h"
+#include "app/ui/UiTextIds.h"
 #include "calendar/DateOperations.h"
 #include "locations/LocationCoordinates.h"
 #include "platform/Folders.h"
@@ -99,7 +100,7 @@ bool CVessant3App::Start(const START_OPTIONS& start) {
     if (loaded.options)
         ReportSaveFailure(nullptr, store.options().iniPath, loaded.options);
     if (loaded.events)
-        ShowMessage(nullptr, MessageKind::Warning, Q(Text(3)),
+        ShowMessage(nullptr, MessageKind::Warning, Q(TextOfResource(kIdProgramTitle)),
                     Q(UserEvents().File().wstring()) + QStringLiteral(": ") +
                         QString::fromStdString(loaded.events.message()));
     LOCATION_LIST& locations = ProgramLocations();

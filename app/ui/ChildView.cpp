@@ -2,6 +2,7 @@
 
 #include "app/ui/DateStepper.h"
 #include "app/ui/UiText.h"
+#include "app/ui/UiTextIds.h"
 #include "calendar/DateOperations.h"
 #include "text/TextTable.h"
 #include "userdata/EventList.h"
@@ -210,8 +211,8 @@ void CChildView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("cellMenu"));
-    menu.addAction(UiText(951), this, [this] { JumpToMitzvah(13); });
-    menu.addAction(UiText(952), this, [this] { JumpToMitzvah(12); });
+    menu.addAction(UiText(kIdJumpToBarMitzvah), this, [this] { JumpToMitzvah(13); });
+    menu.addAction(UiText(kIdJumpToBatMitzvah), this, [this] { JumpToMitzvah(12); });
     const QPoint at(point.x() + table_.GetCellWidth() / 3, point.y() + table_.GetCellHeight() * 3 / 2);
     menu.exec(mapToGlobal(at));
 }

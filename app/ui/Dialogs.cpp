@@ -3,6 +3,7 @@
 #include "app/settings/Version.h"
 #include "app/ui/Icons.h"
 #include "app/ui/UiText.h"
+#include "app/ui/UiTextIds.h"
 #include "calendar/CalendarTexts.h"
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewNumeral.h"
@@ -87,11 +88,11 @@ bool BuildDate(const char* compileDate, DATE_STRUCT& date) {
 
 CNewVersionDlg::CNewVersionDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("newFeatures"));
-    setWindowTitle(UiText(20100));
+    setWindowTitle(UiText(kIdNewFeaturesTitle));
     ApplyDirection(this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(UiText(20101), this));
-    auto* notes = ReadOnlyText(UiText(20102), this);
+    layout->addWidget(new QLabel(UiText(kIdNewFeaturesHeading), this));
+    auto* notes = ReadOnlyText(UiText(kIdNewFeaturesNotes), this);
     notes->setMinimumSize(420, 140);
     layout->addWidget(notes);
     AddCloseButton(this, layout, 782);
@@ -99,14 +100,14 @@ CNewVersionDlg::CNewVersionDlg(QWidget* parent) : QDialog(parent) {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("about"));
-    setWindowTitle(UiText(20200));
+    setWindowTitle(UiText(kIdAboutTitle));
     ApplyDirection(this);
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(48, 48));
     top->addWidget(icon);
-    auto* title = new QLabel(UiText(20201), this);
+    auto* title = new QLabel(UiText(kIdAboutHeading), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
@@ -116,17 +117,17 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const VERSION_NUMBER v = ProgramVersion();
     const QString number = QStringLiteral("%1.%2.%3.%4").arg(v.major).arg(v.minor).arg(v.build).arg(v.revision);
     if (IsHebrewInterface())
-        versionLine_ = QChar(0x202A) + number + QStringLiteral(" :") + UiText(750);
+        versionLine_ = QChar(0x202A) + number + QStringLiteral(" :") + UiText(kIdVersion);
     else
-        versionLine_ = QChar(0x202A) + UiText(750) + QLatin1Char(' ') + number;
+        versionLine_ = QChar(0x202A) + UiText(kIdVersion) + QLatin1Char(' ') + number;
     DATE_STRUCT built;
     if (BuildDate(__DATE__, built)) {
         const QString month = Q(HebrewMonthName(built.hebMonth));
         if (IsHebrewInterface())
-            buildDateLine_ = UiText(924) + QLatin1Char(' ') + Q(HebrewNumeral(built.hebDay)) +
+            buildDateLine_ = UiText(kIdVersionDate) + QLatin1Char(' ') + Q(HebrewNumeral(built.hebDay)) +
                              QLatin1Char(' ') + month + QLatin1Char(' ') + Q(HebrewNumeral(built.hebYear));
         else
-            buildDateLine_ = QStringLiteral("%1 %2 %3 %4").arg(UiText(924)).arg(built.hebDay).arg(month).arg(built.hebYear);
+            buildDateLine_ = QStringLiteral("%1 %2 %3 %4").arg(UiText(kIdVersionDate)).arg(built.hebDay).arg(month).arg(built.hebYear);
     }
     for (const QString& line : {versionLine_, buildDateLine_}) {
         auto* edit = new QLineEdit(line, this);
@@ -140,7 +141,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
 CDisclaimerDlg::CDisclaimerDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("disclaimer"));
-    setWindowTitle(UiText(20024));
+    setWindowTitle(UiText(kIdDisclaimerTitle));
     ApplyDirection(this);
     auto* layout = new QVBoxLayout(this);
     for (int id : {840, 841}) {
@@ -153,17 +154,17 @@ CDisclaimerDlg::CDisclaimerDlg(QWidget* parent) : QDialog(parent) {
 
 CDonationDlg::CDonationDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("donation"));
-    setWindowTitle(UiText(863));
+    setWindowTitle(UiText(kIdDonation));
     ApplyDirection(this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ReadOnlyText(UiText(842), this));
+    layout->addWidget(ReadOnlyText(UiText(kIdDonationText), this));
     AddLink(layout, VESSANT_DONATION_URL, 20700, this);
     AddCloseButton(this, layout, 782);
 }
 
 CAcknowledgmentsDlg::CAcknowledgmentsDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("acknowledgments"));
-    setWindowTitle(UiText(20400));
+    setWindowTitle(UiText(kIdAcknowledgmentsTitle));
     ApplyDirection(this);
     auto* layout = new QVBoxLayout(this);
     const struct {
@@ -186,10 +187,10 @@ CQuickLocationDlg::CQuickLocationDlg(const LOCATION_LIST& list, const LOC_STRUCT
                                      std::function<void(int index)> choose, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("quickLocation"));
-    setWindowTitle(UiText(20300));
+    setWindowTitle(UiText(kIdQuickLocationTitle));
     ApplyDirection(this);
     auto* layout = new QVBoxLayout(this);
-    auto* text = new QLabel(UiText(20301), this);
+    auto* text = new QLabel(UiText(kIdQuickLocationText), this);
     text->setWordWrap(true);
     layout->addWidget(text);
     combo_ = new QComboBox(this);
@@ -213,14 +214,14 @@ CReminderWindow::CReminderWindow(const QString& message, bool autoClose, QWidget
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("reminder"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(UiText(20600));
+    setWindowTitle(UiText(kIdReminderTitle));
     ApplyDirection(this);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel(message, this);
     text->setWordWrap(true);
     text->setMinimumWidth(260);
     layout->addWidget(text);
-    auto* close = new QPushButton(UiText(782), this);
+    auto* close = new QPushButton(UiText(kIdClose), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close, 0, Qt::AlignCenter);
     if (autoClose) {

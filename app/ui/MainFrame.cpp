@@ -6,6 +6,7 @@
 #include "app/ui/Messages.h"
 #include "app/ui/StatusTexts.h"
 #include "app/ui/UiText.h"
+#include "app/ui/UiTextIds.h"
 #include "calendar/CalendarTexts.h"
 #include "calendar/ClockText.h"
 #include "calendar/DateOperations.h"
@@ -94,8 +95,8 @@ CMainFrame::CMainFrame(COptionsStore& store, LOCATION_LIST& locations, QWidget* 
 
     tray_ = new QSystemTrayIcon(ProgramIcon(), this);
     auto* trayMenu = new QMenu(this);
-    trayMenu->addAction(UiText(20022), this, [this] { RunCommand(kCmdAbout); });
-    trayMenu->addAction(UiText(20002), this, [this] { RunCommand(kCmdExit); });
+    trayMenu->addAction(UiText(kIdTrayAbout), this, [this] { RunCommand(kCmdAbout); });
+    trayMenu->addAction(UiText(kIdMenuExit), this, [this] { RunCommand(kCmdExit); });
     tray_->setContextMenu(trayMenu);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger)
@@ -150,21 +151,21 @@ void CMainFrame::BuildActions() {
         actions_[command] = action;
         return action;
     };
-    add(kCmdFile, UiText(760), 10);
-    add(kCmdToday, UiText(762), 0);
-    add(kCmdCivil, UiText(763), 1);
-    add(kCmdHebrew, UiText(764), 2);
-    add(kCmdLocation, UiText(767), 3);
-    add(kCmdHelp, UiText(769), 7);
-    add(kCmdHelpTopics, UiText(20018), -1);
-    add(kCmdAcknowledgments, UiText(20019), -1);
-    add(kCmdDisclaimer, UiText(20020), -1);
-    add(kCmdDonations, UiText(20021), -1);
-    add(kCmdAbout, UiText(20013), -1);
-    add(kCmdExit, UiText(20002), -1);
-    add(kCmdExport, UiText(20017), -1);
-    add(kCmdViewHebrew, UiText(20004), -1);
-    add(kCmdViewCivil, UiText(20005), -1);
+    add(kCmdFile, UiText(kIdButtonFile), 10);
+    add(kCmdToday, UiText(kIdButtonToday), 0);
+    add(kCmdCivil, UiText(kIdButtonCivil), 1);
+    add(kCmdHebrew, UiText(kIdButtonHebrew), 2);
+    add(kCmdLocation, UiText(kIdButtonLocation), 3);
+    add(kCmdHelp, UiText(kIdButtonHelp), 7);
+    add(kCmdHelpTopics, UiText(kIdMenuHelpTopics), -1);
+    add(kCmdAcknowledgments, UiText(kIdMenuAcknowledgments), -1);
+    add(kCmdDisclaimer, UiText(kIdMenuDisclaimer), -1);
+    add(kCmdDonations, UiText(kIdMenuDonations), -1);
+    add(kCmdAbout, UiText(kIdMenuAbout), -1);
+    add(kCmdExit, UiText(kIdMenuExit), -1);
+    add(kCmdExport, UiText(kIdMenuExport), -1);
+    add(kCmdViewHebrew, UiText(kIdMenuViewHebrew), -1);
+    add(kCmdViewCivil, UiText(kIdMenuViewCivil), -1);
     for (int command : {kCmdViewHover, kCmdViewMenu, kCmdViewToolbar})
         add(command, UiText(command), -1)->setCheckable(true);
     Action(kCmdViewHover)->setChecked(options_.hoverEnabled != 0);
@@ -177,24 +178,24 @@ void CMainFrame::BuildActions() {
 void CMainFrame::BuildMenuBar() {
     QMenuBar* bar = menuBar();
     bar->clear();
-    QMenu* file = bar->addMenu(UiText(20000));
+    QMenu* file = bar->addMenu(UiText(kIdMenuFile));
     file->addAction(Action(kCmdExport));
     file->addSeparator();
     file->addAction(Action(kCmdExit));
-    QMenu* view = bar->addMenu(UiText(20003));
+    QMenu* view = bar->addMenu(UiText(kIdMenuView));
     view->addAction(Action(kCmdViewHebrew));
     view->addAction(Action(kCmdViewCivil));
     view->addSeparator();
     view->addAction(Action(kCmdViewHover));
     view->addAction(Action(kCmdViewMenu));
     view->addAction(Action(kCmdViewToolbar));
-    QMenu* help = bar->addMenu(UiText(20012));
+    QMenu* help = bar->addMenu(UiText(kIdMenuHelp));
     help->addAction(Action(kCmdAbout));
     bar->setVisible(options_.menuEnabled != 0);
 }
 
 void CMainFrame::BuildToolBar() {
-    toolbar_ = addToolBar(UiText(20008));
+    toolbar_ = addToolBar(UiText(kIdToolbar));
     toolbar_->setObjectName(QStringLiteral("toolbar"));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setIconSize(QSize(24, 24));
@@ -239,7 +240,7 @@ void CMainFrame::BuildStatusBar() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13); // a 15-pixel line
     bar->setFont(font);
-    bar->showMessage(UiText(20023));
+    bar->showMessage(UiText(kIdStatusReady));
     for (int id : {104, 105, 106, 107}) {
         auto* pane = new QLabel(bar);
         pane->setObjectName(QStringLiteral("pane%1").arg(id));
@@ -386,7 +387,7 @@ void CMainFrame::StartHelp() {
     if (program.isEmpty() || !help_->waitForStarted(3000)) {
         delete help_;
         help_ = nullptr;
-        ShowMessage(this, MessageKind::Warning, Q(Text(3)), UiText(20500));
+        ShowMessage(this, MessageKind::Warning, Q(TextOfResource(kIdProgramTitle)), UiText(kIdHelpNotInstalled));
     }
 }
 
@@ -404,11 +405,11 @@ QString CMainFrame::ExportFileName() const {
 }
 
 void CMainFrame::Export() {
-    QFileDialog dialog(this, UiText(968));
+    QFileDialog dialog(this, UiText(kIdExport));
     dialog.setObjectName(QStringLiteral("exportDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(UiText(20025));
+    dialog.setNameFilter(UiText(kIdCsvFilter));
     dialog.setDefaultSuffix(QStringLiteral("CSV"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setDirectory(QString::fromStdWString(platform::DocumentsFolder().wstring()));

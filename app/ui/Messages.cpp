@@ -1,6 +1,7 @@
 #include "app/ui/Messages.h"
 
 #include "app/ui/UiText.h"
+#include "app/ui/UiTextIds.h"
 #include "calendar/TextTemplate.h"
 
 #include <QDialog>
@@ -40,14 +41,14 @@ int RunModal(QDialog& dialog) {
 
 void ReportSaveFailure(QWidget* parent, const std::filesystem::path& file, std::error_code error) {
     const std::wstring reason = QString::fromStdString(error.message()).toStdWString();
-    const QString text = Q(FormatTemplate(UiText(20501).toStdWString(), {file.wstring(), reason}));
-    ShowMessage(parent, MessageKind::Warning, UiText(20503), text + QStringLiteral("\n\n") + UiText(20502));
+    const QString text = Q(FormatTemplate(UiText(kIdCannotSave).toStdWString(), {file.wstring(), reason}));
+    ShowMessage(parent, MessageKind::Warning, UiText(kIdSavingFailed), text + QStringLiteral("\n\n") + UiText(kIdChangesKept));
 }
 
 void ReportExportFailure(QWidget* parent, const std::filesystem::path& file, std::error_code error) {
     const std::wstring reason = QString::fromStdString(error.message()).toStdWString();
-    ShowMessage(parent, MessageKind::Warning, UiText(968),
-                Q(FormatTemplate(UiText(20504).toStdWString(), {file.wstring(), reason})));
+    ShowMessage(parent, MessageKind::Warning, UiText(kIdExport),
+                Q(FormatTemplate(UiText(kIdCannotExport).toStdWString(), {file.wstring(), reason})));
 }
 
 void SetMessageHook(std::function<void(MessageKind, const QString&, const QString&)> hook) {

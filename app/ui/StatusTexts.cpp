@@ -1,6 +1,7 @@
 #include "app/ui/StatusTexts.h"
 
 #include "app/ui/UiText.h"
+#include "app/ui/UiTextIds.h"
 #include "calendar/CalendarTexts.h"
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewNumeral.h"
@@ -17,7 +18,7 @@ QString HebrewPaneText(const DATE_STRUCT& date, bool today) {
         text = Q(HebrewNumeral(date.hebDay)) + QLatin1Char(' ') + month + QLatin1Char(' ') +
                Q(HebrewNumeral(date.hebYear));
         if (today)
-            text = Q(TextOfResource(755)) + QStringLiteral(": ") + text;
+            text = Q(TextOfResource(kIdToday)) + QStringLiteral(": ") + text;
     } else {
         text = QStringLiteral("%1 %2 %3").arg(date.hebDay).arg(month).arg(date.hebYear);
         if (today)
@@ -31,7 +32,7 @@ QString CivilPaneText(const DATE_STRUCT& date, bool today) {
     QString text =
         QStringLiteral("%1 %2 %3").arg(civil.day).arg(Q(CivilMonthName(civil.month))).arg(civil.year);
     if (today)
-        text = Q(TextOfResource(755)) + QStringLiteral(": ") + text;
+        text = Q(TextOfResource(kIdToday)) + QStringLiteral(": ") + text;
     return text;
 }
 
