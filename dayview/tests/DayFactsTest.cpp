@@ -7,6 +7,7 @@
 
 #include "calendar/DateOperations.h"
 #include "testsupport/EnglishTexts.h"
+#include "testsupport/TestDays.h"
 #include "testsupport/TestFiles.h"
 #include "zmanim/Zmanim.h"
 
@@ -18,30 +19,9 @@
 namespace vessant {
 namespace {
 
-LOC_STRUCT Jerusalem() {
-    LOC_STRUCT l;
-    l.city = L"Jerusalem";
-    l.longitudeDegrees = 35; l.longitudeMinutes = 14; l.longitudeDirection = 1;
-    l.latitudeDegrees = 31; l.latitudeMinutes = 46; l.latitudeDirection = 1;
-    l.timeZone = 18; l.dstRule = 15; l.diaspora = 0; l.shita = 1; l.candleLighting = 6;
-    return l;
-}
-
-LOC_STRUCT NewYork() {
-    LOC_STRUCT l;
-    l.city = L"New York";
-    l.longitudeDegrees = 74; l.longitudeMinutes = 0; l.longitudeDirection = 2;
-    l.latitudeDegrees = 40; l.latitudeMinutes = 43; l.latitudeDirection = 1;
-    l.timeZone = 10; l.dstRule = 25; l.diaspora = 1; l.shita = 3; l.candleLighting = 2;
-    return l;
-}
-
-DATE_STRUCT Civil(int y, int m, int d) {
-    DATE_STRUCT date;
-    SetTransition(date, kTransitionUK);
-    EXPECT_TRUE(SetCivilDate(date, y, m, d));
-    return date;
-}
+using testsupport::Civil;
+using testsupport::Jerusalem;
+using testsupport::NewYork;
 
 DAY_INPUTS Inputs(const LOC_STRUCT& where) {
     DAY_INPUTS inputs;

@@ -5,6 +5,7 @@
 
 #include "app/ui/MonthScreen.h"
 #include "app/ui/tests/QtTestApp.h"
+#include "testsupport/TestDays.h"
 
 #include "calendar/DateOperations.h"
 #include "platform/Clock.h"
@@ -22,29 +23,8 @@
 namespace vessant::ui {
 namespace {
 
-LOC_STRUCT Place(const wchar_t* city, int lonDeg, int lonMin, int lonDir, int latDeg, int latMin, int zone,
-                 int dstRule, int diaspora, int shita, int candles) {
-    LOC_STRUCT l;
-    l.city = city;
-    l.longitudeDegrees = lonDeg; l.longitudeMinutes = lonMin; l.longitudeDirection = lonDir;
-    l.latitudeDegrees = latDeg; l.latitudeMinutes = latMin; l.latitudeDirection = 1;
-    l.timeZone = zone; l.dstRule = dstRule; l.diaspora = diaspora; l.shita = shita; l.candleLighting = candles;
-    return l;
-}
-
-DATE_STRUCT Civil(int y, int m, int d) {
-    DATE_STRUCT date;
-    SetTransition(date, 1);
-    EXPECT_TRUE(SetCivilDate(date, y, m, d));
-    return date;
-}
-
-DATE_STRUCT Hebrew(int y, int m, int d) {
-    DATE_STRUCT date;
-    SetTransition(date, 1);
-    EXPECT_TRUE(SetHebrewDate(date, y, m, d));
-    return date;
-}
+using testsupport::Civil;
+using testsupport::Hebrew;
 
 std::string Dump(const CMonthTable& table) {
     std::string out;
@@ -120,8 +100,8 @@ protected:
 };
 
 TEST_F(MonthCellsGolden, MonthsStayByteForByte) {
-    const LOC_STRUCT jerusalem = Place(L"Jerusalem", 35, 14, 1, 31, 46, 18, 15, 0, 1, 6);
-    const LOC_STRUCT newYork = Place(L"New York", 74, 0, 2, 40, 43, 10, 25, 1, 3, 2);
+    const LOC_STRUCT jerusalem = testsupport::Jerusalem();
+    const LOC_STRUCT newYork = testsupport::NewYork();
     std::string out;
     out += "== April 2024, Jerusalem, defaults\n" + Month(kModeCivil, Civil(2024, 4, 22), jerusalem);
     options_.dafYomi = options_.mishnaYomit = options_.halachaYomit = 1;
