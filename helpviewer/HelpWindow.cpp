@@ -55,12 +55,19 @@ CHelpDlg::CHelpDlg(QWidget* parent) : QDialog(parent) {
     const DialogUnits base = BaseUnits(font());
     setFixedSize(qRound(kWidthUnits * base.x), qRound(kHeightUnits * base.y));
 
-    AddButton(kControlContents, kImageContents, kIdContents, kIdContentsTip, QRect(7, 6, 50, 17));
-    AddButton(kControlBack, kImageBack, kIdBack, kIdBackTip, QRect(60, 6, 42, 17));
-    AddButton(kControlForward, kImageForward, 0, kIdForwardTip, QRect(105, 6, 20, 17));
-    AddButton(kControlPrint, kImagePrint, kIdPrint, kIdPrintTip, QRect(128, 6, 42, 17));
-    AddButton(kControlAbout, kImageAbout, kIdAbout, kIdAboutTip, QRect(173, 6, 42, 17));
-    AddButton(kControlClose, kImageClose, kIdClose, kIdCloseTip, QRect(322, 6, 50, 17));
+    const struct {
+        int control, image, textId, tipId;
+        QRect units;
+    } buttons[] = {
+        {kControlContents, kImageContents, kIdContents, kIdContentsTip, QRect(7, 6, 50, 17)},
+        {kControlBack, kImageBack, kIdBack, kIdBackTip, QRect(60, 6, 42, 17)},
+        {kControlForward, kImageForward, 0, kIdForwardTip, QRect(105, 6, 20, 17)},
+        {kControlPrint, kImagePrint, kIdPrint, kIdPrintTip, QRect(128, 6, 42, 17)},
+        {kControlAbout, kImageAbout, kIdAbout, kIdAboutTip, QRect(173, 6, 42, 17)},
+        {kControlClose, kImageClose, kIdClose, kIdCloseTip, QRect(322, 6, 50, 17)},
+    };
+    for (const auto& button : buttons)
+        AddButton(button.control, button.image, button.textId, button.tipId, ToPixels(button.units, base));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picture"));
@@ -80,7 +87,7 @@ CHelpDlg::CHelpDlg(QWidget* parent) : QDialog(parent) {
     browser_->setFocus();
 }
 
-QPushButton* CHelpDlg::AddButton(int control, int image, int textId, int tipId, const QRect& dialogUnits) {
+QPushButton* CHelpDlg::AddButton(int control, int image, int textId, int tipId, const QRect& place) {
     auto* button = new QPushButton(this);
     button->setObjectName(QStringLiteral("button%1").arg(control));
     if (textId != 0)
@@ -89,7 +96,7 @@ QPushButton* CHelpDlg::AddButton(int control, int image, int textId, int tipId, 
     button->setIcon(QIcon(HelpImagePixmap(image)));
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::TabFocus);
-    button->setGeometry(ToPixels(dialogUnits, BaseUnits(font())));
+    button->setGeometry(place);
     connect(button, &QPushButton::clicked, this, [this, control] { RunCommand(control); });
     buttons_[control] = button;
     return button;

@@ -52,7 +52,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    QPushButton* AddButton(int control, int image, int textId, int tipId, const QRect& dialogUnits);
+    QPushButton* AddButton(int control, int image, int textId, int tipId, const QRect& place);
     void Print();
     void ShowAbout();
 

@@ -363,8 +363,12 @@ void CMainFrame::SetCurrentLocation(int index) {
 }
 
 void CMainFrame::StartHelp() {
-    if (help_ && help_->state() != QProcess::NotRunning)
+    if (help_ && help_->state() != QProcess::NotRunning) {
+        // Started again, the viewer brings its window forward and ends; the first one
+        // stays the one this window ends when it closes.
+        QProcess::startDetached(help_->program(), {});
         return;
+    }
     const std::filesystem::path program = FindHelpProgram();
     delete help_;
     help_ = new QProcess(this);
