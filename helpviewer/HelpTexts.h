@@ -1,7 +1,7 @@
 #pragma once
 // Texts of the help viewer's own window, About box and error page, in one table by id,
 // so that every visible label is kept in one place and can be translated as a whole.
-// The two ids below 1000 are the viewer's historical resource ids.
+// The menu item and the window title keep the viewer's historical resource ids.
 
 #include <QString>
 
