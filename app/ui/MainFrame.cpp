@@ -2,6 +2,7 @@
 
 #include "app/ui/ChildView.h"
 #include "app/ui/Dialogs.h"
+#include "app/ui/HelpProgram.h"
 #include "app/ui/Icons.h"
 #include "app/ui/Messages.h"
 #include "app/ui/StatusTexts.h"
@@ -32,7 +33,6 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -49,15 +49,6 @@ constexpr int kMinuteTimerMs = 61000;
 QSize ScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize(1024, 768);
-}
-
-// The help program beside this one, as installed; else wherever the search path finds it.
-// Empty when it is not installed.
-QString HelpProgram() {
-    QString program = QString::fromStdWString((platform::ProgramFolder() / "Vessant3Help").wstring());
-    if (!QFileInfo(program).isExecutable())
-        program = QStandardPaths::findExecutable(QStringLiteral("Vessant3Help"));
-    return program;
 }
 
 } // namespace
@@ -95,7 +86,9 @@ CMainFrame::CMainFrame(COptionsStore& store, LOCATION_LIST& locations, QWidget* 
 
     tray_ = new QSystemTrayIcon(ProgramIcon(), this);
     auto* trayMenu = new QMenu(this);
-    trayMenu->addAction(UiText(kIdTrayAbout), this, [this] { RunCommand(kCmdAbout); });
+    trayMenu->setObjectName(QStringLiteral("trayMenu"));
+    // "About..." of the tray menu starts the help, like the Help button.
+    trayMenu->addAction(UiText(kIdTrayAbout), this, [this] { RunCommand(kCmdHelp); });
     trayMenu->addAction(UiText(kIdMenuExit), this, [this] { RunCommand(kCmdExit); });
     tray_->setContextMenu(trayMenu);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -225,11 +218,7 @@ void CMainFrame::BuildToolBar() {
     auto* helpButton = new QToolButton(toolbar_);
     helpButton->setDefaultAction(Action(kCmdHelp));
     helpButton->setMenu(helpMenu);
-    // Without the help program installed the button only opens its menu (About,
-    // acknowledgments, ...), rather than offering help that cannot start.
-    const bool helpInstalled = !HelpProgram().isEmpty();
-    Action(kCmdHelpTopics)->setVisible(helpInstalled);
-    helpButton->setPopupMode(helpInstalled ? QToolButton::MenuButtonPopup : QToolButton::InstantPopup);
+    helpButton->setPopupMode(QToolButton::MenuButtonPopup);
     helpButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->addWidget(helpButton);
     toolbar_->setVisible(options_.toolbarEnabled != 0);
@@ -376,15 +365,19 @@ void CMainFrame::SetCurrentLocation(int index) {
 }
 
 void CMainFrame::StartHelp() {
-    if (help_ && help_->state() != QProcess::NotRunning)
+    if (help_ && help_->state() != QProcess::NotRunning) {
+        // Started again, the viewer brings its window forward and ends; the first one
+        // stays the one this window ends when it closes.
+        QProcess::startDetached(help_->program(), {});
         return;
-    const QString program = HelpProgram();
+    }
+    const std::filesystem::path program = FindHelpProgram();
     delete help_;
     help_ = new QProcess(this);
-    help_->setProgram(program);
-    if (!program.isEmpty())
+    help_->setProgram(QString::fromStdString(program.string()));
+    if (!program.empty())
         help_->start();
-    if (program.isEmpty() || !help_->waitForStarted(3000)) {
+    if (program.empty() || !help_->waitForStarted(3000)) {
         delete help_;
         help_ = nullptr;
         ShowMessage(this, MessageKind::Warning, Q(TextOfResource(kIdProgramTitle)), UiText(kIdHelpNotInstalled));
