@@ -15,18 +15,6 @@ bool SameEvent(const EVENT_STRUCT& a, const EVENT_STRUCT& b) {
            a.desc == b.desc;
 }
 
-// The events as the calendar will read them from the file; false when it exists but
-// cannot be read.
-bool LoadPresentEvents(const std::filesystem::path& dataFolder, std::vector<EVENT_STRUCT>& events,
-                       std::error_code& error) {
-    CEventList list;
-    list.SetFolder(dataFolder);
-    error = list.Load();
-    for (int i = 0; i < list.Count(); ++i)
-        events.push_back(list.At(i));
-    return !error;
-}
-
 void WriteEventSection(platform::ProfileFile& events, int number, const EVENT_STRUCT& event,
                        bool withDescription) {
     const std::wstring section = std::to_wstring(number);
@@ -56,14 +44,18 @@ CARRY_RESULT ConvertOldEvents(const std::filesystem::path& oldFolder,
         return result;
     }
 
-    std::vector<EVENT_STRUCT> present;
-    CEventList naming;
-    naming.SetFolder(dataFolder);
-    result.dataFile = naming.File();
-    if (!LoadPresentEvents(dataFolder, present, result.failureError)) {
+    // The events as the calendar will read them.
+    CEventList calendarEvents;
+    calendarEvents.SetFolder(dataFolder);
+    result.dataFile = calendarEvents.File();
+    result.failureError = calendarEvents.Load();
+    if (result.failureError) {
         result.failure = DataFileFailure::Read;
         return result;
     }
+    std::vector<EVENT_STRUCT> present;
+    for (int i = 0; i < calendarEvents.Count(); ++i)
+        present.push_back(calendarEvents.At(i));
     platform::ProfileFile events = platform::ProfileFile::Open(result.dataFile);
     std::error_code ignored;
     if (!events.existed() && std::filesystem::exists(result.dataFile, ignored)) {
