@@ -1,63 +1,18 @@
 #include "platform/RunningPrograms.h"
 
+#include "testsupport/NamedProcess.h"
 #include "testsupport/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <string>
-#include <thread>
 
 using namespace vessant::platform;
 using namespace vessant::testsupport;
 namespace fs = std::filesystem;
-
-extern char** environ;
-
-namespace {
-
-// A copy of sleep(1) started under another executable name and first argument, as the
-// calendar or a Wine-hosted program shows up in /proc; ended with the object.
-class NamedProcess {
-public:
-    NamedProcess(const fs::path& folder, const std::string& executableName,
-                 const std::string& firstArgument) {
-        const fs::path program = folder / executableName;
-        fs::copy_file("/bin/sleep", program, fs::copy_options::overwrite_existing);
-        std::string argument0 = firstArgument;
-        std::string seconds = "30";
-        char* argv[] = {argument0.data(), seconds.data(), nullptr};
-        started_ = ::posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv, environ) == 0;
-        // The exe link appears once the new program image is in place.
-        for (int i = 0; started_ && i < 200; ++i) {
-            std::error_code error;
-            if (fs::read_symlink(fs::path("/proc") / std::to_string(pid_) / "exe", error) == program)
-                break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    }
-    ~NamedProcess() {
-        if (started_) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-    NamedProcess(const NamedProcess&) = delete;
-    NamedProcess& operator=(const NamedProcess&) = delete;
-    bool started() const { return started_; }
-
-private:
-    pid_t pid_ = 0;
-    bool started_ = false;
-};
-
-} // namespace
 
 TEST(RunningPrograms, ExecutableBaseNames) {
     using namespace std::string_literals;
@@ -97,21 +52,27 @@ TEST(RunningPrograms, ListsProcessFoldersAndNamesUnreadableOnesUnknown) {
     EXPECT_TRUE(error);
 }
 
-TEST(RunningPrograms, FindsTheCalendarAndAWineHostedProgramWithoutRegardToCase) {
+TEST(RunningPrograms, FindsAProgramAndAWineHostedOneWithoutRegardToCase) {
+    // Names of this test process alone, so that programs started by tests running beside
+    // it (the calendar's) cannot answer for them.
+    const std::string id = std::to_string(::getpid());
+    const std::string program = "VessantProbe" + id;
+    const std::string windowsProgram = "Probe" + id + ".exe";
+    const std::wstring name(program.begin(), program.end());
     const fs::path folder = FreshFolderForThisTest();
-    EXPECT_EQ(FindRunningProgram(L"Vessant3"), kProgramNotRunning);
+    EXPECT_EQ(FindRunningProgram(name), kProgramNotRunning);
     {
-        NamedProcess calendar(folder, "Vessant3", "Vessant3");
-        ASSERT_TRUE(calendar.started());
-        EXPECT_EQ(FindRunningProgram(L"Vessant3"), kProgramRunning);
-        EXPECT_EQ(FindRunningProgram(L"VESSANT3"), kProgramRunning);
-        EXPECT_EQ(FindRunningProgram(L"Vessant"), kProgramNotRunning);
+        NamedProcess running(folder, program, program);
+        ASSERT_TRUE(running.started());
+        EXPECT_EQ(FindRunningProgram(name), kProgramRunning);
+        EXPECT_EQ(FindRunningProgram(L"VESSANTPROBE" + std::wstring(id.begin(), id.end())), kProgramRunning);
+        EXPECT_EQ(FindRunningProgram(name.substr(0, name.size() - 1)), kProgramNotRunning);
     }
-    EXPECT_EQ(FindRunningProgram(L"Vessant3"), kProgramNotRunning);
+    EXPECT_EQ(FindRunningProgram(name), kProgramNotRunning);
     {
-        NamedProcess old(folder, "wine64-preloader", "C:\\Program Files\\Vessant2\\Vessant.exe");
+        NamedProcess old(folder, "wine64-preloader", "C:\\Program Files\\Vessant2\\" + windowsProgram);
         ASSERT_TRUE(old.started());
-        EXPECT_EQ(FindRunningProgram(L"vessant.exe"), kProgramRunning);
+        EXPECT_EQ(FindRunningProgram(std::wstring(windowsProgram.begin(), windowsProgram.end())), kProgramRunning);
     }
 }
 

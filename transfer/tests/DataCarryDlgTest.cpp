@@ -8,7 +8,9 @@
 #include "transfer/convert/tests/OldFiles.h"
 #include "transfer/tests/TransferTestApp.h"
 
+#include "platform/RunningPrograms.h"
 #include "platform/TextCodec.h"
+#include "testsupport/NamedProcess.h"
 #include "testsupport/TestFiles.h"
 
 #include <QCheckBox>
@@ -86,6 +88,15 @@ TEST_F(DataCarryDlgTest, WhileTheCalendarRunsItRefusesAndWritesNothing) {
         EXPECT_EQ(messages_, QStringList{QString::fromUtf8(c.message)});
         EXPECT_FALSE(fs::exists(data_));
     }
+}
+
+TEST_F(DataCarryDlgTest, AProcessNamedVessant3StopsTheProgram) {
+    NamedProcess calendar(FreshFolderForThisTest("bin"), "Vessant3", "Vessant3");
+    ASSERT_TRUE(calendar.started());
+    CDataCarryApp app(platform::FindRunningProgram);
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("DataCarry: You need to close Vessant3 before running this program.")});
+    EXPECT_FALSE(fs::exists(data_));
 }
 
 TEST_F(DataCarryDlgTest, StartsWaitingForAFolder) {
