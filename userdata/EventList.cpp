@@ -71,13 +71,13 @@ std::error_code CEventList::Load() {
     }
     for (const std::wstring& section : profile.SectionNames()) {
         auto event = std::make_unique<EVENT_STRUCT>();
-        event->title = profile.GetString(section, L"title");
+        event->title = profile.GetString(section, kEventKeyTitle);
         if (event->title.empty())
             event->title = section;
-        event->desc = profile.GetString(section, L"desc");
-        event->jdn = profile.GetInt(section, L"jdn", 0);
-        event->type = profile.GetInt(section, L"type", 0);
-        event->cal = profile.GetInt(section, L"cal", 0);
+        event->desc = profile.GetString(section, kEventKeyDesc);
+        event->jdn = profile.GetInt(section, kEventKeyJdn, 0);
+        event->type = profile.GetInt(section, kEventKeyType, 0);
+        event->cal = profile.GetInt(section, kEventKeyCal, 0);
         records_.push_back(std::move(event));
     }
     Sort();
@@ -89,13 +89,13 @@ std::string CEventList::Serialize() const {
     int number = 0;
     for (const auto& event : records_) {
         const std::wstring section = std::to_wstring(number++);
-        profile.WriteInt(section, L"jdn", event->jdn);
-        profile.WriteInt(section, L"type", event->type);
-        profile.WriteInt(section, L"cal", event->cal);
+        profile.WriteInt(section, kEventKeyJdn, event->jdn);
+        profile.WriteInt(section, kEventKeyType, event->type);
+        profile.WriteInt(section, kEventKeyCal, event->cal);
         // Each line break its own blank, as Add stores them (the profile alone would fold
         // CRLF into one).
-        profile.WriteString(section, L"desc", platform::SingleLine(event->desc));
-        profile.WriteString(section, L"title", platform::SingleLine(event->title));
+        profile.WriteString(section, kEventKeyDesc, platform::SingleLine(event->desc));
+        profile.WriteString(section, kEventKeyTitle, platform::SingleLine(event->title));
     }
     return profile.Serialize();
 }

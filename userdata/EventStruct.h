@@ -3,6 +3,7 @@
 // observed by its Hebrew date, its civil date or both.
 
 #include <string>
+#include <string_view>
 
 namespace vessant {
 
@@ -25,6 +26,13 @@ inline constexpr int kYearsYahrzeit = 30001;     // string resource 409
 inline constexpr int kYearsMitzvah = 30002;      // string resource 408 (Bar/Bat Mitzvah year)
 inline constexpr int kYearsBornMale = 30003;     // string resource 410
 inline constexpr int kYearsBornFemale = 30004;   // string resource 411
+
+// The keys of an event's section in events.ini.
+inline constexpr std::wstring_view kEventKeyJdn = L"jdn";
+inline constexpr std::wstring_view kEventKeyType = L"type";
+inline constexpr std::wstring_view kEventKeyCal = L"cal";
+inline constexpr std::wstring_view kEventKeyDesc = L"desc";
+inline constexpr std::wstring_view kEventKeyTitle = L"title";
 
 struct EVENT_STRUCT {
     int jdn = 0;          // Julian day number of the event's own day

@@ -11,7 +11,6 @@
 namespace vessant {
 namespace {
 
-constexpr wchar_t kVersionSection[] = L"Version";
 constexpr wchar_t kPlacementSection[] = L"display";
 constexpr wchar_t kPlacementKey[] = L"Window Placement";
 constexpr int kApplicationTitleId = 57344;
@@ -51,14 +50,14 @@ std::error_code COptionsStore::Load(bool convertLegacyFile) {
     profile_ = platform::ProfileFile::Open(options_.iniPath);
     const bool convert = convertLegacyFile && profile_.existed() && !profile_.hadByteOrderMark();
 
-    const VERSION_NUMBER stored = ParseVersion(profile_.GetString(kVersionSection, L"Program"));
+    const VERSION_NUMBER stored = StoredProgramVersion(profile_);
     options_.freshFile = IsFreshVersion(stored) ? 1 : 0;
     options_.oldLocationRows = HasOldLocationRows(stored) ? 1 : 0;
     options_.showNewFeatures = ShowsNewFeatures(stored, RunningVersion(options_)) ? 1 : 0;
 
     // Stamped at once; INI goes first so that a new file begins with it.
     profile_.WriteString(kVersionSection, L"INI", L"0.0.0.0");
-    profile_.WriteString(kVersionSection, L"Program", FormatVersion(RunningVersion(options_)));
+    profile_.WriteString(kVersionSection, kProgramVersionKey, FormatVersion(RunningVersion(options_)));
 
     if (locations_.read)
         locations_.read(profile_, options_);
@@ -92,7 +91,7 @@ platform::ProfileFile& COptionsStore::ProfileForWriting() {
 std::error_code COptionsStore::SaveAll() {
     platform::ProfileFile& profile = ProfileForWriting();
     profile.WriteString(kVersionSection, L"INI", L"0.0.0.0");
-    profile.WriteString(kVersionSection, L"Program", FormatVersion(RunningVersion(options_)));
+    profile.WriteString(kVersionSection, kProgramVersionKey, FormatVersion(RunningVersion(options_)));
     for (const OPTION_KEY& row : OptionKeyTable())
         if (row.use != KeyUse::ReadOnly)
             profile.WriteInt(row.section, row.key, options_.*row.field);
@@ -122,10 +121,17 @@ COptionsStore& OptionsStore() {
     return store;
 }
 
-std::filesystem::path SettingsDataFolder() {
+std::filesystem::path SettingsDataFolderPath() {
     // Always the program's own title: a language module must not move the user's files.
     const wchar_t* title = BuiltinString(kApplicationTitleId);
-    return platform::EnsureDataFolder(title ? title : L"Vessant 3");
+    return platform::DataFolderPath(title ? title : L"Vessant 3");
+}
+
+std::filesystem::path SettingsDataFolder() {
+    auto folder = SettingsDataFolderPath();
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return folder;
 }
 
 void ReadOperatingSystemVersion(OPTIONS_STRUCT& options) {

@@ -80,6 +80,8 @@ COptionsStore& OptionsStore();
 // The per-user data folder, named after the application title (resource 57344) in the
 // program's own language, created when missing.
 std::filesystem::path SettingsDataFolder();
+// The same folder, not created (a program that must not write before its checks).
+std::filesystem::path SettingsDataFolderPath();
 
 // The kernel's major and minor release numbers, the system version this desktop has.
 void ReadOperatingSystemVersion(OPTIONS_STRUCT& options);

@@ -40,6 +40,10 @@ std::wstring FormatVersion(const VERSION_NUMBER& version) {
            std::to_wstring(version.build) + L"." + std::to_wstring(version.revision);
 }
 
+VERSION_NUMBER StoredProgramVersion(const platform::ProfileFile& options) {
+    return ParseVersion(options.GetString(kVersionSection, kProgramVersionKey));
+}
+
 bool IsFreshVersion(const VERSION_NUMBER& stored) {
     return stored.major == 0 && stored.minor == 0 && stored.build == 0 && stored.revision == 0;
 }

@@ -6,6 +6,10 @@
 #include <string>
 #include <string_view>
 
+namespace vessant::platform {
+class ProfileFile;
+}
+
 namespace vessant {
 
 struct VERSION_NUMBER {
@@ -22,6 +26,14 @@ VERSION_NUMBER ProgramVersion();
 // stay 0, so a missing or unreadable text is 0.0.0.0.
 VERSION_NUMBER ParseVersion(std::wstring_view text);
 std::wstring FormatVersion(const VERSION_NUMBER& version); // "%d.%d.%d.%d"
+
+// Where options.ini keeps the version of the program that last wrote it.
+inline constexpr wchar_t kVersionSection[] = L"Version";
+inline constexpr wchar_t kProgramVersionKey[] = L"Program";
+
+// The version options.ini says its last writer had ("Version" / "Program"); 0.0.0.0
+// when it names none.
+VERSION_NUMBER StoredProgramVersion(const platform::ProfileFile& options);
 
 // No version stored: the file is new, or was written by the transfer program.
 bool IsFreshVersion(const VERSION_NUMBER& stored);

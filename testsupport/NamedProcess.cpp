@@ -1,0 +1,52 @@
+#include "testsupport/NamedProcess.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <thread>
+
+extern char** environ;
+
+namespace vessant::testsupport {
+namespace {
+
+constexpr char kSleepProgram[] = "/bin/sleep";
+constexpr char kSleepSeconds[] = "60";
+constexpr int kStartChecks = 400;
+constexpr std::chrono::milliseconds kStartCheckInterval(5);
+
+} // namespace
+
+NamedProcess::NamedProcess(const std::filesystem::path& folder, const std::string& executableName,
+                           const std::string& firstArgument) {
+    const std::filesystem::path program = folder / executableName;
+    std::filesystem::copy_file(kSleepProgram, program, std::filesystem::copy_options::overwrite_existing);
+    std::string argument0 = firstArgument;
+    std::string seconds = kSleepSeconds;
+    char* argv[] = {argument0.data(), seconds.data(), nullptr};
+    if (::posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv, environ) != 0)
+        return;
+    // The exe link names the new program once its image has replaced the spawner's.
+    const std::filesystem::path exe = std::filesystem::path("/proc") / std::to_string(pid_) / "exe";
+    for (int i = 0; i < kStartChecks; ++i) {
+        std::error_code error;
+        if (std::filesystem::read_symlink(exe, error) == program) {
+            started_ = true;
+            return;
+        }
+        std::this_thread::sleep_for(kStartCheckInterval);
+    }
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+}
+
+NamedProcess::~NamedProcess() {
+    if (!started_)
+        return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+}
+
+} // namespace vessant::testsupport
