@@ -1,7 +1,7 @@
 #include "DayEvents.h"
 
-#include "HebrewMonths.h"
-#include "HolidayTable.h"
+#include "dayevents/detail/HebrewMonths.h"
+#include "dayevents/detail/HolidayTable.h"
 #include "IsraeliDays.h"
 
 #include "calendar/DateOperations.h"

@@ -1,6 +1,6 @@
-#include "HolidayTable.h"
+#include "dayevents/detail/HolidayTable.h"
 
-#include "HebrewMonths.h"
+#include "dayevents/detail/HebrewMonths.h"
 
 #include <array>
 #include <iterator>

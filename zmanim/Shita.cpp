@@ -15,7 +15,7 @@ struct TEMPLATE_ROW {
 };
 
 constexpr TEMPLATE_ROW kTemplates[kBuiltinShitot] = {
-#include "zmanim/ShitaTemplates.inc"
+#include "zmanim/detail/ShitaTemplates.inc"
 };
 
 constexpr int kFirstShitaNameResource = 449; // shita n is resource 449 + n

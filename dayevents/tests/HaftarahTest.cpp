@@ -2,8 +2,8 @@
 
 #include "calendar/HebrewNumeral.h"
 #include "dayevents/Haftarah.h"
-#include "dayevents/HaftarahTables.h"
-#include "dayevents/HolidayTable.h"
+#include "dayevents/detail/HaftarahTables.h"
+#include "dayevents/detail/HolidayTable.h"
 #include "testsupport/EnglishTexts.h"
 #include "text/Language.h"
 
