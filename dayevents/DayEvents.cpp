@@ -56,7 +56,7 @@ void ApplyRules(DAY_EVENTS& list, std::int32_t tableMonth, const Day& d) {
         if (!ConditionHolds(rule.condition, d))
             continue;
         const std::int32_t code = rule.firstCode + (rule.run == CodeRun::Rising ? d.day - rule.firstDay : 0);
-        AddDayEvent(list, code, rule.value);
+        AddDayEvent(list, code, rule.kind);
     }
 }
 

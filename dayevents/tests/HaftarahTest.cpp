@@ -190,7 +190,7 @@ TEST_F(Haftarah, TablesCoverEveryCase) {
         EXPECT_TRUE(keys.insert(row.key).second) << "key " << row.key << " twice";
     }
     for (const HOLIDAY_RULE& rule : HolidayRules()) {
-        if (rule.value == kDayYomTov) {
+        if (rule.kind == kDayYomTov) {
             EXPECT_EQ(keys.count(rule.firstCode), 1u) << "festival code " << int(rule.firstCode);
         }
     }
