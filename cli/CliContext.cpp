@@ -11,6 +11,7 @@
 #include "platform/TextCodec.h"
 #include "text/BuiltinStrings.h"
 #include "text/Language.h"
+#include "text/ResourceIds.h"
 #include "text/TextTable.h"
 #include "userdata/EventList.h"
 #include "zmanim/DstRules.h"
@@ -25,7 +26,6 @@
 namespace vessant::cli {
 namespace {
 
-constexpr int kApplicationTitleId = 57344;
 constexpr std::int16_t kDiasporaShita = 3;          // "Diaspora (GR"A)"
 constexpr std::int16_t kDiasporaCandleLighting = 2; // 18 minutes
 
@@ -40,7 +40,7 @@ std::wstring Trimmed(std::wstring_view text) {
 bool SameName(std::wstring_view a, std::wstring_view b) { return platform::EqualIgnoringCase(a, b); }
 
 void LoadDataFolder(CLI_CONTEXT& context) {
-    const wchar_t* title = BuiltinString(kApplicationTitleId);
+    const wchar_t* title = BuiltinString(kIdApplicationTitle);
     context.dataFolder = platform::DataFolderPath(title ? title : L"Vessant 3");
     std::error_code error;
     context.dataFolderFound = std::filesystem::is_directory(context.dataFolder, error);
