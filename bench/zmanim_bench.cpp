@@ -2,6 +2,7 @@
 // 48-entry table for every day of a year. Neither allocates (zmanim/tests/AllocationTest.cpp).
 #include "calendar/HebrewCalendar.h"
 #include "zmanim/DstRules.h"
+#include "zmanim/OpinionCodes.h"
 #include "zmanim/Solar.h"
 #include "zmanim/Zmanim.h"
 #include "zmanim/ZmanimTable.h"
@@ -33,15 +34,15 @@ void ReportPerDay(benchmark::State& state) {
 // Shita 1..6 built in, 100 a custom shita using the most expensive codes.
 void BM_ComputeZmanim(benchmark::State& state) {
     const auto shita = static_cast<std::int32_t>(state.range(0));
-    SHITA_STRUCT custom = BuiltinShitaTemplate(2);
-    custom.id = 100;
-    custom.alotShita = 6;
+    SHITA_STRUCT custom = BuiltinShitaTemplate(kShitaEretzYisraelMa);
+    custom.id = kFirstCustomShita;
+    custom.alotShita = kAlotDegrees;
     custom.alotVal = 1800;
-    custom.shemaShita = 3;
-    custom.tzeitShabbatShita = 6;
+    custom.shemaShita = kShemaDayMagenAvraham72;
+    custom.tzeitShabbatShita = kTzeitShabbatMinutes;
     custom.tzeitShabbatVal = 40;
-    custom.tosefetFrom = 2;
-    custom.tosefetType = 3;
+    custom.tosefetFrom = kTosefetFromTzeit;
+    custom.tosefetType = kTosefetStrictMinutes;
     ZMANIM_STRUCT ctx;
     SetupZmanim(ctx, 35.2333, 31.7667, 20, shita, 15, &custom); // Jerusalem, Israel's rule
     DAY_RUN days;

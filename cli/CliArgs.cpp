@@ -2,6 +2,7 @@
 
 #include "cli/CliText.h"
 #include "cli/CliTextIds.h"
+#include "zmanim/Shita.h"
 
 #include <charconv>
 #include <initializer_list>
@@ -98,7 +99,7 @@ void Store(CLI_ARGS& args, const std::string& name, const std::string& text) {
         CheckRange(name, *args.year, 1, 9999);
     } else if (name == "--shita") {
         args.shita = NumberValue(name, text);
-        if (*args.shita < 1 || (*args.shita > 6 && *args.shita < 100))
+        if (!IsShitaId(*args.shita))
             UsageError(Say(kIdErrShitaOption, {Wide(text)}));
     } else if (name == "--width") {
         args.width = NumberValue(name, text);

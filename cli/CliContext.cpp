@@ -11,11 +11,13 @@
 #include "platform/TextCodec.h"
 #include "text/BuiltinStrings.h"
 #include "text/Language.h"
+#include "text/ResourceIds.h"
 #include "text/TextTable.h"
 #include "userdata/EventList.h"
 #include "zmanim/DstRules.h"
 #include "zmanim/ShitotStore.h"
 #include "zmanim/TimeZones.h"
+#include "zmanim/ZmanimStruct.h"
 
 #include <charconv>
 #include <cwctype>
@@ -25,8 +27,7 @@
 namespace vessant::cli {
 namespace {
 
-constexpr int kApplicationTitleId = 57344;
-constexpr std::int16_t kDiasporaShita = 3;          // "Diaspora (GR"A)"
+constexpr std::int16_t kDiasporaShita = kShitaDiasporaGra;
 constexpr std::int16_t kDiasporaCandleLighting = 2; // 18 minutes
 
 std::wstring Trimmed(std::wstring_view text) {
@@ -40,7 +41,7 @@ std::wstring Trimmed(std::wstring_view text) {
 bool SameName(std::wstring_view a, std::wstring_view b) { return platform::EqualIgnoringCase(a, b); }
 
 void LoadDataFolder(CLI_CONTEXT& context) {
-    const wchar_t* title = BuiltinString(kApplicationTitleId);
+    const wchar_t* title = BuiltinString(kIdApplicationTitle);
     context.dataFolder = platform::DataFolderPath(title ? title : L"Vessant 3");
     std::error_code error;
     context.dataFolderFound = std::filesystem::is_directory(context.dataFolder, error);
@@ -211,9 +212,9 @@ LOC_STRUCT ParseRowArgument(const std::string& rowText) {
         numbers[i] = value;
     }
     const int shita = numbers[9];
-    if (shita > 6 && shita < 100)
+    if (!IsShitaId(shita))
         UsageError(Say(kIdErrRowShita, {shita}));
-    if (shita >= 100 && FindShita(shita) == nullptr)
+    if (shita >= kFirstCustomShita && FindShita(shita) == nullptr)
         UsageError(Say(kIdErrRowCustomShita, {shita}));
 
     std::wstring joined;
@@ -254,7 +255,7 @@ CLI_CONTEXT LoadContext(const CLI_ARGS& args) {
         context.locationSource = BuiltinString(context.locationSourceId);
     }
     if (args.shita) {
-        if (*args.shita >= 100 && FindShita(*args.shita) == nullptr)
+        if (*args.shita >= kFirstCustomShita && FindShita(*args.shita) == nullptr)
             UsageError(Say(kIdErrCustomShita, {*args.shita}));
         context.location.shita = static_cast<std::int16_t>(*args.shita);
     }

@@ -1,6 +1,6 @@
 #include "dayevents/DafYomi.h"
 
-#include "dayevents/DafYomiTable.h"
+#include "dayevents/detail/DafYomiTable.h"
 
 namespace vessant {
 

@@ -1,4 +1,4 @@
-#include "dayevents/DafYomiTable.h"
+#include "dayevents/detail/DafYomiTable.h"
 
 namespace vessant {
 

@@ -1,7 +1,7 @@
 #include "DayEvents.h"
 
-#include "HebrewMonths.h"
-#include "HolidayTable.h"
+#include "dayevents/detail/HebrewMonths.h"
+#include "dayevents/detail/HolidayTable.h"
 #include "IsraeliDays.h"
 
 #include "calendar/DateOperations.h"
@@ -56,7 +56,7 @@ void ApplyRules(DAY_EVENTS& list, std::int32_t tableMonth, const Day& d) {
         if (!ConditionHolds(rule.condition, d))
             continue;
         const std::int32_t code = rule.firstCode + (rule.run == CodeRun::Rising ? d.day - rule.firstDay : 0);
-        AddDayEvent(list, code, rule.value);
+        AddDayEvent(list, code, rule.kind);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "Haftarah.h"
 
-#include "HaftarahTables.h"
+#include "dayevents/detail/HaftarahTables.h"
 #include "YearType.h"
 
 #include "calendar/DateStruct.h"

@@ -1,7 +1,7 @@
 // The haftarah tables. Each cell lists the references read in that rite, joined by " + ";
 // "none" reads nothing.
 
-#include "HaftarahTables.h"
+#include "dayevents/detail/HaftarahTables.h"
 
 namespace vessant {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "DayEvents.h"
 
-#include "HebrewMonths.h"
+#include "dayevents/detail/HebrewMonths.h"
 
 #include "calendar/HebrewCalendar.h"
 #include "calendar/Weekday.h"

@@ -1,16 +1,10 @@
 #include "dayevents/HolidayTimes.h"
 
 #include "calendar/Weekday.h"
-
-#include <algorithm>
-#include <initializer_list>
+#include "dayevents/detail/HolidayTable.h"
 
 namespace vessant {
 namespace {
-
-bool Member(int code, std::initializer_list<int> set) {
-    return std::find(set.begin(), set.end(), code) != set.end();
-}
 
 HOLIDAY_TIMES One(HolidayTime first, int count = 1) {
     HOLIDAY_TIMES times;
@@ -27,39 +21,52 @@ HOLIDAY_TIMES Two(HolidayTime first, HolidayTime second) {
     return times;
 }
 
+// No candles on Shabbat, none before Sunday's festival (Shabbat ends into it), no havdalah
+// when Shabbat follows.
+HOLIDAY_TIMES FestivalDayTimes(int weekday) {
+    if (weekday == kShabbat)
+        return {};
+    if (weekday == kFriday)
+        return One(HolidayTime::CandleLighting, -1);
+    if (weekday == kSunday)
+        return One(HolidayTime::Havdalah);
+    return Two(HolidayTime::CandleLighting, HolidayTime::Havdalah);
+}
+
+// On Shabbat the candles of Shabbat too; nothing when Shabbat follows.
+HOLIDAY_TIMES SecondFestivalDayTimes(int weekday) {
+    if (weekday == kShabbat)
+        return Two(HolidayTime::CandleLighting, HolidayTime::Havdalah);
+    if (weekday == kFriday)
+        return {};
+    return One(HolidayTime::Havdalah);
+}
+
 } // namespace
 
 HOLIDAY_TIMES HolidayTimesOf(int code, int weekday, bool diaspora, bool firstBornFastTimes) {
-    // Eves of festivals: no candles on Shabbat, none before Sunday's festival (Shabbat ends
-    // into it), no havdalah when Shabbat follows.
-    if (Member(code, {1, 7, 9, 10, 18, 20, 52, 53, 60, 62, 72, 74})) {
-        if (weekday == kShabbat)
-            return {};
-        if (weekday == kFriday)
-            return One(HolidayTime::CandleLighting, -1);
-        if (weekday == kSunday)
-            return One(HolidayTime::Havdalah);
-        return Two(HolidayTime::CandleLighting, HolidayTime::Havdalah);
-    }
-    // Last festival days: on Shabbat the candles of Shabbat too; none when Shabbat follows.
-    if (code == 2 || (diaspora && Member(code, {11, 21, 54, 63, 75}))) {
-        if (weekday == kShabbat)
-            return Two(HolidayTime::CandleLighting, HolidayTime::Havdalah);
-        if (weekday == kFriday)
-            return {};
-        return One(HolidayTime::Havdalah);
-    }
-    if (code == 81 || code == 83)
+    switch (HolidayTimingOf(code)) {
+    case HolidayTiming::None:
+        return {};
+    case HolidayTiming::FestivalDay:
+        return FestivalDayTimes(weekday);
+    case HolidayTiming::DiasporaSecondFestivalDay:
+        return diaspora ? SecondFestivalDayTimes(weekday) : HOLIDAY_TIMES{};
+    case HolidayTiming::SecondFestivalDay:
+        return SecondFestivalDayTimes(weekday);
+    case HolidayTiming::TishaBav:
         return Two(HolidayTime::Sunset, HolidayTime::Nightfall);
-    if (Member(code, {3, 5, 23, 24, 25, 26, 37, 42, 44, 77, 79}) ||
-        (firstBornFastTimes && (code == 50 || code == 51)))
+    case HolidayTiming::FirstBornFast:
+        return firstBornFastTimes ? Two(HolidayTime::FastBegins, HolidayTime::FastEnds) : HOLIDAY_TIMES{};
+    case HolidayTiming::Fast:
         return Two(HolidayTime::FastBegins, HolidayTime::FastEnds);
-    if (code == 47)
+    case HolidayTiming::ChametzBurning:
         return One(HolidayTime::LatestChametzBurning);
-    if (code == 48)
+    case HolidayTiming::ChametzEatingAndBurning:
         return Two(HolidayTime::LatestChametzEating, HolidayTime::LatestChametzBurning);
-    if (code == 49)
+    case HolidayTiming::ChametzEating:
         return One(HolidayTime::LatestChametzEating);
+    }
     return {};
 }
 

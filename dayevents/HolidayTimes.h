@@ -24,10 +24,10 @@ struct HOLIDAY_TIMES {
     HolidayTime time[2] = {HolidayTime::CandleLighting, HolidayTime::CandleLighting};
 };
 
-// The times of day-event code `code` on `weekday` (1 Sunday ... 7 Shabbat). The second
-// festival days of the Diaspora (11, 21, 54, 63, 75) have times only in the Diaspora. The
-// fast of the first-born (50, 51) gets the fast's times where the whole day is shown
-// (firstBornFastTimes); a month cell has no room for them.
+// The times of day-event code `code` on `weekday` (1 Sunday ... 7 Shabbat), by the code's
+// timing in the holiday table. The second festival days of the Diaspora have times only in
+// the Diaspora. The fast of the first-born gets the fast's times where the whole day is
+// shown (firstBornFastTimes); a month cell has no room for them.
 HOLIDAY_TIMES HolidayTimesOf(int code, int weekday, bool diaspora, bool firstBornFastTimes = false);
 
 } // namespace vessant

@@ -1,6 +1,6 @@
 #include "dayevents/MishnaYomit.h"
 
-#include "dayevents/MishnaYomitTable.h"
+#include "dayevents/detail/MishnaYomitTable.h"
 
 namespace vessant {
 

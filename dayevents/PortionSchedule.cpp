@@ -1,6 +1,6 @@
-#include "PortionSchedule.h"
+#include "dayevents/detail/PortionSchedule.h"
 
-#include "HebrewMonths.h"
+#include "dayevents/detail/HebrewMonths.h"
 
 namespace vessant {
 namespace {

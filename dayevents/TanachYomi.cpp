@@ -1,8 +1,8 @@
 #include "dayevents/TanachYomi.h"
 
-#include "dayevents/HebrewMonths.h"
+#include "dayevents/detail/HebrewMonths.h"
 #include "dayevents/StudyCalendar.h"
-#include "dayevents/TanachYomiTable.h"
+#include "dayevents/detail/TanachYomiTable.h"
 
 #include "calendar/HebrewCalendar.h"
 #include "calendar/HebrewYear.h"

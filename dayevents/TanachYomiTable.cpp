@@ -1,4 +1,4 @@
-#include "dayevents/TanachYomiTable.h"
+#include "dayevents/detail/TanachYomiTable.h"
 
 namespace vessant {
 

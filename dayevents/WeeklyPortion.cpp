@@ -1,7 +1,7 @@
 #include "WeeklyPortion.h"
 
-#include "HebrewMonths.h"
-#include "PortionSchedule.h"
+#include "dayevents/detail/HebrewMonths.h"
+#include "dayevents/detail/PortionSchedule.h"
 
 #include "calendar/HebrewCalendar.h"
 #include "calendar/HebrewYear.h"

@@ -3,6 +3,7 @@
 #include "locations/LocationRow.h"
 #include "platform/ProfileFile.h"
 #include "zmanim/ShitotStore.h"
+#include "zmanim/ZmanimStruct.h"
 
 #include <algorithm>
 #include <numeric>
@@ -12,9 +13,8 @@
 namespace vessant {
 namespace {
 
-constexpr std::int16_t kIsraelFallbackShita = 1;    // "Eretz Yisrael (GR"A)"
-constexpr std::int16_t kDiasporaFallbackShita = 3;  // "Diaspora (GR"A)"
-constexpr std::int16_t kFirstCustomShita = 100;
+constexpr std::int16_t kIsraelFallbackShita = kShitaEretzYisraelGra;
+constexpr std::int16_t kDiasporaFallbackShita = kShitaDiasporaGra;
 // Rows in Israel stored latitude first show a "longitude" below this many degrees:
 // Israel lies east of 34° E and north of 29° N, so its latitudes are all below 34.
 constexpr std::int16_t kIsraelWesternmostDegrees = 34;

@@ -5,6 +5,7 @@
 
 #include "locations/LocationStruct.h"
 #include "locations/LocationTables.h"
+#include "zmanim/ZmanimStruct.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -18,11 +19,11 @@ class ProfileFile;
 
 namespace vessant {
 
-// The choices offered for a place of the Israel table: DST rule "Israel", shita 1, and
-// candle lighting 40 minutes before sunset in Jerusalem and Petah Tikva, 30 in Haifa and
-// Be'er Sheva, 21 everywhere else.
+// The choices offered for a place of the Israel table: DST rule "Israel", the shita
+// "Eretz Yisrael (GR"A)", and candle lighting 40 minutes before sunset in Jerusalem and
+// Petah Tikva, 30 in Haifa and Be'er Sheva, 21 everywhere else.
 inline constexpr std::int16_t kIsraelTableDstRule = 15;
-inline constexpr std::int16_t kIsraelTableShita = 1;
+inline constexpr std::int16_t kIsraelTableShita = kShitaEretzYisraelGra;
 std::int16_t IsraelTableCandleLighting(std::wstring_view city);
 
 // A new location from a table entry: its city, country, coordinates and zone, with the

@@ -2,6 +2,7 @@
 
 #include "BuiltinStrings.h"
 #include "StringModule.h"
+#include "ResourceIds.h"
 
 #include <span>
 
@@ -70,7 +71,7 @@ constexpr SlotRun kSlotRuns[] = {
     {592, 931, 20},  // Tanach books
     {612, 853, 1},   // "years"
     {613, 710, 4},   // haftarah customs
-    {646, 57344, 1}, // application title
+    {646, kIdApplicationTitle, 1}, // application title
     {647, 864, 1},   // "Year"
     {648, 800, 19},  // year-details sentences
     {667, 820, 6},   // "one" ... "six"

@@ -6,6 +6,7 @@
 #include "calendar/DateStruct.h"
 #include "userdata/AlarmTable.h"
 #include "userdata/Reminder.h"
+#include "zmanim/ZmanimStruct.h"
 
 #include <filesystem>
 #include <functional>
@@ -26,7 +27,7 @@ struct REMINDER_LOCATION {
     double longitude = 0.0;     // degrees, east positive
     double latitude = 0.0;      // degrees, north positive
     int timeZoneTenths = 0;
-    int shita = 1;
+    int shita = kShitaEretzYisraelGra;
     int dstRule = 0;
 };
 

@@ -42,7 +42,7 @@ struct RULE_ROW {
 };
 
 constexpr RULE_ROW kRuleRows[] = {
-#include "zmanim/DstRuleTable.inc"
+#include "zmanim/detail/DstRuleTable.inc"
 };
 
 struct ISRAEL_YEAR {
@@ -50,7 +50,7 @@ struct ISRAEL_YEAR {
 };
 
 constexpr ISRAEL_YEAR kIsraelYears[] = {
-#include "zmanim/IsraelDstDates.inc"
+#include "zmanim/detail/IsraelDstDates.inc"
 };
 
 std::int32_t DayOf(const DAY_RULE& r, int year) {

@@ -1,6 +1,8 @@
 #include "zmanim/Shita.h"
 
 #include "text/TextTable.h"
+#include "zmanim/OpinionCodes.h"
+#include "zmanim/ZmanimStruct.h"
 
 #include <cmath>
 #include <cstdint>
@@ -15,12 +17,16 @@ struct TEMPLATE_ROW {
 };
 
 constexpr TEMPLATE_ROW kTemplates[kBuiltinShitot] = {
-#include "zmanim/ShitaTemplates.inc"
+#include "zmanim/detail/ShitaTemplates.inc"
 };
 
 constexpr int kFirstShitaNameResource = 449; // shita n is resource 449 + n
 
 } // namespace
+
+bool IsShitaId(std::int32_t id) {
+    return (id >= kShitaEretzYisraelGra && id <= kBuiltinShitot) || id >= kFirstCustomShita;
+}
 
 std::wstring BuiltinShitaName(std::int32_t number) {
     return NumberedResourceText(kFirstShitaNameResource, number, kBuiltinShitot);
@@ -50,15 +56,15 @@ SHITA_STRUCT BuiltinShitaTemplate(std::int32_t number) {
 SHITA_STRUCT NewShitaDefaults() {
     SHITA_STRUCT s;
     s.name = L"New";
-    s.alotShita = 1;
-    s.misheyakirShita = 1;
-    s.shemaShita = 1;
-    s.minchaGedolahShita = 3;
-    s.tzeitShita = 2;
-    s.tzeitShabbatShita = 1;
-    s.tchilatTaanitShita = 1;
-    s.sofTaanitShita = 1;
-    s.chametzShita = 1;
+    s.alotShita = kAlotRambam72;
+    s.misheyakirShita = kMisheyakir11Degrees;
+    s.shemaShita = kShemaDayGra;
+    s.minchaGedolahShita = kMinchaGedolahStrict30;
+    s.tzeitShita = kTzeitBaalHatanya24;
+    s.tzeitShabbatShita = kTzeitShabbatThreeSmallStars;
+    s.tchilatTaanitShita = kAlotRambam72;
+    s.sofTaanitShita = kTzeitGra;
+    s.chametzShita = kChametzDayGra;
     return s;
 }
 

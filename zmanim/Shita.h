@@ -2,7 +2,8 @@
 // A shita: the set of opinions from which the zmanim calculator derives each time of the
 // day. Custom shitot (ids 100 and up) are the user's; the six built-in ones have fixed
 // templates used when one is viewed or copied in the editor. The 22 integers from
-// alotShita to tosefetType are the opinion block that SetupZmanim copies.
+// alotShita to tosefetType are the opinion block that SetupZmanim copies; the codes are
+// named in OpinionCodes.h.
 
 #include <cstdint>
 #include <string>
@@ -12,28 +13,28 @@ namespace vessant {
 struct SHITA_STRUCT {
     std::int32_t id = 0;
     std::wstring name;
-    std::int32_t alotShita = 0;          // 1..6
-    std::int32_t alotVal = 0;            // minutes; hundredths of a degree for code 6
-    std::int32_t misheyakirShita = 0;    // 1..4
+    std::int32_t alotShita = 0;          // AlotCode
+    std::int32_t alotVal = 0;            // minutes; hundredths of a degree for kAlotDegrees
+    std::int32_t misheyakirShita = 0;    // MisheyakirCode
     std::int32_t misheyakirVal = 0;      // kept, never used
-    std::int32_t shemaShita = 0;         // 1..5
+    std::int32_t shemaShita = 0;         // ShemaDayCode
     std::int32_t shemaVal = 0;           // kept, never used
-    std::int32_t minchaGedolahShita = 0; // 1..3
+    std::int32_t minchaGedolahShita = 0; // MinchaGedolahCode
     std::int32_t minchaGedolahVal = 0;   // kept, never used
     std::int32_t plagHaminchaShita = 0;  // kept, never used: plag follows the GR"A always
     std::int32_t plagHaminchaVal = 0;    // kept, never used
-    std::int32_t tzeitShita = 0;         // 1..9
-    std::int32_t tzeitVal = 0;           // minutes for codes 7..9
-    std::int32_t tchilatTaanitShita = 0; // 1..6, as alot
+    std::int32_t tzeitShita = 0;         // TzeitCode
+    std::int32_t tzeitVal = 0;           // minutes for the codes in minutes
+    std::int32_t tchilatTaanitShita = 0; // AlotCode
     std::int32_t tchilatTaanitVal = 0;
-    std::int32_t sofTaanitShita = 0;     // 1..9, as tzeit
+    std::int32_t sofTaanitShita = 0;     // TzeitCode
     std::int32_t sofTaanitVal = 0;
-    std::int32_t chametzShita = 0;       // 1, 2, 3, 6, 7 (4 and 5 only in templates)
+    std::int32_t chametzShita = 0;       // ChametzDayCode
     std::int32_t chametzVal = 0;         // kept, never used
-    std::int32_t tzeitShabbatShita = 0;  // 1..6
-    std::int32_t tzeitShabbatVal = 0;    // hundredths of a degree (code 5), minutes (code 6)
-    std::int32_t tosefetFrom = 0;        // code 6: 1 from shkia, 2 from the shita's tzeit
-    std::int32_t tosefetType = 0;        // code 6: 1 regular, 2 proportional, 3 strict minutes
+    std::int32_t tzeitShabbatShita = 0;  // TzeitShabbatCode
+    std::int32_t tzeitShabbatVal = 0;    // hundredths of a degree or minutes, by the code
+    std::int32_t tosefetFrom = 0;        // TosefetFromCode, for kTzeitShabbatMinutes
+    std::int32_t tosefetType = 0;        // TosefetTypeCode, for kTzeitShabbatMinutes
 
     bool operator==(const SHITA_STRUCT&) const = default;
 };
@@ -43,6 +44,10 @@ inline constexpr int kBuiltinShitot = 6;
 // The template of built-in shita 1..6 (its name from the text table); for any other
 // number an all-zero record with that id and no name.
 SHITA_STRUCT BuiltinShitaTemplate(std::int32_t number);
+
+// Whether `id` can name a shita: a built-in one, or a custom id, which the store may or may
+// not hold.
+bool IsShitaId(std::int32_t id);
 
 // Display name of built-in shita 1..6 (string resources 450..455); empty otherwise.
 std::wstring BuiltinShitaName(std::int32_t number);

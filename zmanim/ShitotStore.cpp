@@ -3,6 +3,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/SingleLine.h"
 #include "text/TextTable.h"
+#include "zmanim/OpinionCodes.h"
 #include "zmanim/ZmanimStruct.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ constexpr INI_KEY kKeys[] = {
     {L"chametz val", &SHITA_STRUCT::chametzVal},
 };
 
-int DefaultOfKey(const INI_KEY& k) { return k.field == &SHITA_STRUCT::tchilatTaanitShita ? 1 : 0; }
+int DefaultOfKey(const INI_KEY& k) { return k.field == &SHITA_STRUCT::tchilatTaanitShita ? kAlotRambam72 : 0; }
 
 // The file compares section names without regard to case, so the store must too.
 bool SameName(std::wstring_view a, std::wstring_view b) { return platform::EqualIgnoringCase(a, b); }

@@ -36,7 +36,7 @@ public:
     const std::filesystem::path& FilePath() const { return path_; }
 
     // Replaces the list with the sections of the file, in file order. A missing or
-    // unreadable file gives an empty list. A missing key reads 0, "tchilat taanit shita" 1.
+    // unreadable file gives an empty list. A missing key reads 0, "tchilat taanit shita" kAlotRambam72.
     // A section whose name repeats an earlier one (ignoring case) is skipped.
     void LoadShitot();
     int LoadedCount() const { return loadedCount_; }

@@ -9,7 +9,7 @@ namespace vessant {
 namespace {
 
 constexpr std::array<int, kTimeZoneCount + 1> kZoneOffsets = {
-#include "zmanim/TimeZoneOffsets.inc"
+#include "zmanim/detail/TimeZoneOffsets.inc"
 };
 
 constexpr int kFirstZoneResource = 229; // zone n is resource 229 + n

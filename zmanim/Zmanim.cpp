@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "zmanim/DstRules.h"
+#include "zmanim/OpinionCodes.h"
 #include "zmanim/ShitotStore.h"
 #include "zmanim/Solar.h"
 #include "zmanim/ZmanimMinutes.h"
@@ -14,14 +15,14 @@ namespace {
 constexpr double kSunriseAltitude = -0.5833333333333334; // 35 arc-minutes, upper limb
 constexpr double kAlot72Altitude = -16.11;
 constexpr double kAlot90Altitude = -19.86;
-constexpr double kMisheyakir110 = -11.0;
-constexpr double kMisheyakir102 = -10.2;
-constexpr double kTzeitGra = -4.85;
-constexpr double kTzeit24 = -6.0;
-constexpr double kTzeit26 = -6.3;
-constexpr double kTzeit120 = -26.0;
-constexpr double kThreeSmallStars = -8.5;
-constexpr double kTzeitShabbat75 = -7.5;
+constexpr double kMisheyakir110Altitude = -11.0;
+constexpr double kMisheyakir102Altitude = -10.2;
+constexpr double kTzeitGraAltitude = -4.85;
+constexpr double kTzeit24Altitude = -6.0;
+constexpr double kTzeit26Altitude = -6.3;
+constexpr double kTzeit120Altitude = -26.0;
+constexpr double kThreeSmallStarsAltitude = -8.5;
+constexpr double kTzeitShabbat75Altitude = -7.5;
 
 constexpr double kFiftyMinutes = 0.8333333333333334;
 constexpr double kTwentyFiveProportional = 0.4166666666666667;
@@ -44,33 +45,33 @@ double UserAngle(std::int32_t hundredths) {
     return -static_cast<double>(static_cast<float>(hundredths) / 100.0f);
 }
 
-// Dawn (and the start of a fast) by an alot code; false for a code outside 1..6.
+// Dawn (and the start of a fast) by an alot code; false for any other code.
 bool DawnByCode(const ZMANIM_STRUCT& ctx, std::int32_t code, std::int32_t v, double& out) {
     const double h = ctx.shaaZmanit;
     switch (code) {
-    case 1: out = RiseAt(ctx, kAlot72Altitude); return true;
-    case 2: out = RiseAt(ctx, kAlot90Altitude); return true;
-    case 3: out = ctx.hanetz - RegularMinutes(v); return true;
-    case 4: out = ctx.hanetz - ProportionalMinutes(v, h); return true;
-    case 5: out = ctx.hanetz - StrictMinutes(v, h); return true;
-    case 6: out = RiseAt(ctx, UserAngle(v)); return true;
+    case kAlotRambam72: out = RiseAt(ctx, kAlot72Altitude); return true;
+    case kAlotRishonim90: out = RiseAt(ctx, kAlot90Altitude); return true;
+    case kAlotRegularMinutes: out = ctx.hanetz - RegularMinutes(v); return true;
+    case kAlotProportionalMinutes: out = ctx.hanetz - ProportionalMinutes(v, h); return true;
+    case kAlotStrictMinutes: out = ctx.hanetz - StrictMinutes(v, h); return true;
+    case kAlotDegrees: out = RiseAt(ctx, UserAngle(v)); return true;
     default: return false;
     }
 }
 
-// Nightfall (and the end of a fast) by a tzeit code; false for a code outside 1..9.
+// Nightfall (and the end of a fast) by a tzeit code; false for any other code.
 bool NightfallByCode(const ZMANIM_STRUCT& ctx, std::int32_t code, std::int32_t v, double& out) {
     const double h = ctx.shaaZmanit;
     switch (code) {
-    case 1: out = SetAt(ctx, kTzeitGra); return true;
-    case 2: out = SetAt(ctx, kTzeit24); return true;
-    case 3: out = SetAt(ctx, kTzeit26); return true;
-    case 4: out = SetAt(ctx, kAlot72Altitude); return true;
-    case 5: out = SetAt(ctx, kAlot90Altitude); return true;
-    case 6: out = SetAt(ctx, kTzeit120); return true;
-    case 7: out = ctx.shkia + RegularMinutes(v); return true;
-    case 8: out = ctx.shkia + ProportionalMinutes(v, h); return true;
-    case 9: out = ctx.shkia + StrictMinutes(v, h); return true;
+    case kTzeitGra: out = SetAt(ctx, kTzeitGraAltitude); return true;
+    case kTzeitBaalHatanya24: out = SetAt(ctx, kTzeit24Altitude); return true;
+    case kTzeitBaalHatanya26: out = SetAt(ctx, kTzeit26Altitude); return true;
+    case kTzeitRabbenuTam72: out = SetAt(ctx, kAlot72Altitude); return true;
+    case kTzeitRabbenuTam90: out = SetAt(ctx, kAlot90Altitude); return true;
+    case kTzeit120: out = SetAt(ctx, kTzeit120Altitude); return true;
+    case kTzeitRegularMinutes: out = ctx.shkia + RegularMinutes(v); return true;
+    case kTzeitProportionalMinutes: out = ctx.shkia + ProportionalMinutes(v, h); return true;
+    case kTzeitStrictMinutes: out = ctx.shkia + StrictMinutes(v, h); return true;
     default: return false;
     }
 }
@@ -109,10 +110,10 @@ void ComputeCustom(ZMANIM_STRUCT& ctx) {
     NightfallByCode(ctx, ctx.sofTaanitShita, ctx.sofTaanitVal, ctx.sofTaanit);
 
     switch (ctx.misheyakirShita) {
-    case 1: ctx.misheyakir = RiseAt(ctx, kMisheyakir110, 1); break;
-    case 2: ctx.misheyakir = RiseAt(ctx, kMisheyakir102, 1); break;
-    case 3: ctx.misheyakir = H - 1.0; break;
-    case 4: ctx.misheyakir = H - kFiftyMinutes; break;
+    case kMisheyakir11Degrees: ctx.misheyakir = RiseAt(ctx, kMisheyakir110Altitude, 1); break;
+    case kMisheyakir10_2Degrees: ctx.misheyakir = RiseAt(ctx, kMisheyakir102Altitude, 1); break;
+    case kMisheyakir60Minutes: ctx.misheyakir = H - 1.0; break;
+    case kMisheyakir50Minutes: ctx.misheyakir = H - kFiftyMinutes; break;
     default: break;
     }
 
@@ -121,11 +122,11 @@ void ComputeCustom(ZMANIM_STRUCT& ctx) {
     double dayStart = 0.0;
     double hour = 0.0;
     switch (ctx.shemaShita) {
-    case 1: dayStart = H; hour = h; break;
-    case 2: dayStart = RiseAt(ctx, kAlot90Altitude); hour = ctx.shaaZmanitMa90; break;
-    case 3: dayStart = RiseAt(ctx, kAlot72Altitude); hour = ctx.shaaZmanitMa72; break;
-    case 4: dayStart = ctx.alot; hour = (ctx.tzeit - ctx.alot) / 12.0; break;
-    case 5: dayStart = ctx.alot; hour = (S - ctx.alot) / 12.0; break;
+    case kShemaDayGra: dayStart = H; hour = h; break;
+    case kShemaDayMagenAvraham90: dayStart = RiseAt(ctx, kAlot90Altitude); hour = ctx.shaaZmanitMa90; break;
+    case kShemaDayMagenAvraham72: dayStart = RiseAt(ctx, kAlot72Altitude); hour = ctx.shaaZmanitMa72; break;
+    case kShemaDayAlotToTzeit: dayStart = ctx.alot; hour = (ctx.tzeit - ctx.alot) / 12.0; break;
+    case kShemaDayAlotToShkia: dayStart = ctx.alot; hour = (S - ctx.alot) / 12.0; break;
     default: haveMorningDay = false; break;
     }
     if (haveMorningDay) {
@@ -134,31 +135,31 @@ void ComputeCustom(ZMANIM_STRUCT& ctx) {
     }
 
     switch (ctx.minchaGedolahShita) {
-    case 1: ctx.minchaGedola = ctx.chatzot + RegularMinutes(30.0); break;
-    case 2: ctx.minchaGedola = ctx.chatzot + ProportionalMinutes(30.0, h); break;
-    case 3: ctx.minchaGedola = ctx.chatzot + StrictMinutes(30.0, h); break;
+    case kMinchaGedolahRegular30: ctx.minchaGedola = ctx.chatzot + RegularMinutes(30.0); break;
+    case kMinchaGedolahProportional30: ctx.minchaGedola = ctx.chatzot + ProportionalMinutes(30.0, h); break;
+    case kMinchaGedolahStrict30: ctx.minchaGedola = ctx.chatzot + StrictMinutes(30.0, h); break;
     default: break;
     }
     ctx.minchaKetana = H + 9.5 * h;
 
     const std::int32_t v = ctx.tzeitShabbatVal;
     switch (ctx.tzeitShabbatShita) {
-    case 1: ctx.tzeitShabbat = SetAt(ctx, kThreeSmallStars); break;
-    case 2: ctx.tzeitShabbat = SetAt(ctx, kTzeitShabbat75); break;
-    case 3: ctx.tzeitShabbat = S + 0.5 * h; break;
-    case 4: ctx.tzeitShabbat = RabbenuTam(ctx); break;
-    case 5: ctx.tzeitShabbat = SetAt(ctx, UserAngle(v)); break;
-    case 6: {
+    case kTzeitShabbatThreeSmallStars: ctx.tzeitShabbat = SetAt(ctx, kThreeSmallStarsAltitude); break;
+    case kTzeitShabbat7_5Degrees: ctx.tzeitShabbat = SetAt(ctx, kTzeitShabbat75Altitude); break;
+    case kTzeitShabbatAdotMizrach: ctx.tzeitShabbat = S + 0.5 * h; break;
+    case kTzeitShabbatRabbenuTam: ctx.tzeitShabbat = RabbenuTam(ctx); break;
+    case kTzeitShabbatDegrees: ctx.tzeitShabbat = SetAt(ctx, UserAngle(v)); break;
+    case kTzeitShabbatMinutes: {
         double base = 0.0;
         bool haveBase = true;
-        if (ctx.tosefetFrom == 1) base = S;
-        else if (ctx.tosefetFrom == 2) haveBase = NightfallByCode(ctx, ctx.tzeitShita, ctx.tzeitVal, base);
+        if (ctx.tosefetFrom == kTosefetFromShkia) base = S;
+        else if (ctx.tosefetFrom == kTosefetFromTzeit) haveBase = NightfallByCode(ctx, ctx.tzeitShita, ctx.tzeitVal, base);
         else haveBase = false;
         if (!haveBase) break;
         switch (ctx.tosefetType) {
-        case 1: ctx.tzeitShabbat = base + RegularMinutes(v); break;
-        case 2: ctx.tzeitShabbat = base + ProportionalMinutes(v, h); break;
-        case 3: ctx.tzeitShabbat = base + StrictMinutes(v, h); break;
+        case kTosefetRegularMinutes: ctx.tzeitShabbat = base + RegularMinutes(v); break;
+        case kTosefetProportionalMinutes: ctx.tzeitShabbat = base + ProportionalMinutes(v, h); break;
+        case kTosefetStrictMinutes: ctx.tzeitShabbat = base + StrictMinutes(v, h); break;
         default: break;
         }
         break;
@@ -183,13 +184,13 @@ void ComputeBuiltin(ZMANIM_STRUCT& ctx) {
     switch (shita) {
     case kShitaMaaseNissim: ctx.misheyakir = H - 1.0; break;
     case kShitaKiseiRachamim: ctx.misheyakir = H - kFiftyMinutes; break;
-    default: ctx.misheyakir = RiseAt(ctx, kMisheyakir110, 1); break;
+    default: ctx.misheyakir = RiseAt(ctx, kMisheyakir110Altitude, 1); break;
     }
 
     switch (shita) {
     case kShitaMaaseNissim: ctx.tzeit = RabbenuTam(ctx); break;
     case kShitaKiseiRachamim: ctx.tzeit = S + kTwentyFiveProportional * h; break;
-    default: ctx.tzeit = SetAt(ctx, kTzeit24); break;
+    default: ctx.tzeit = SetAt(ctx, kTzeit24Altitude); break;
     }
 
     // Shitot 5 and 6 measure the morning from their own dawn to their own nightfall.
@@ -220,10 +221,10 @@ void ComputeBuiltin(ZMANIM_STRUCT& ctx) {
     ctx.chatzot = H + 6.0 * h;
     ctx.minchaGedola = H + 6.0 * h + 0.5 * h;
     ctx.minchaKetana = H + 9.5 * h;
-    ctx.tzeitShabbat = shita == kShitaMaaseNissim ? ctx.tzeit : SetAt(ctx, kThreeSmallStars);
+    ctx.tzeitShabbat = shita == kShitaMaaseNissim ? ctx.tzeit : SetAt(ctx, kThreeSmallStarsAltitude);
     ctx.tchilatTaanit = ctx.alot;
     const bool graFastEnd = shita == kShitaEretzYisraelGra || shita == kShitaDiasporaGra;
-    ctx.sofTaanit = SetAt(ctx, graFastEnd ? kTzeitGra : kTzeit24);
+    ctx.sofTaanit = SetAt(ctx, graFastEnd ? kTzeitGraAltitude : kTzeit24Altitude);
 }
 
 CLOCK_TIME Clock(const ZMANIM_STRUCT& ctx, double t, ClockMode mode) {
@@ -271,10 +272,10 @@ void SetupZmanim(ZMANIM_STRUCT& ctx, double longitude, double latitude, int time
     ctx.chametzVal = 0;
     switch (shita) {
     case kShitaEretzYisraelMa:
-    case kShitaDiasporaMa: ctx.chametzShita = 2; break;
-    case kShitaMaaseNissim: ctx.chametzShita = 4; break;
-    case kShitaKiseiRachamim: ctx.chametzShita = 5; break;
-    default: ctx.chametzShita = 1; break;
+    case kShitaDiasporaMa: ctx.chametzShita = kChametzDayMagenAvraham90; break;
+    case kShitaMaaseNissim: ctx.chametzShita = kChametzDayMaaseNissim; break;
+    case kShitaKiseiRachamim: ctx.chametzShita = kChametzDayKiseiRachamim; break;
+    default: ctx.chametzShita = kChametzDayGra; break;
     }
 }
 
@@ -334,16 +335,16 @@ double ChametzTime(const ZMANIM_STRUCT& ctx, int hours) {
     const double S = ctx.shkia;
     const double h = ctx.shaaZmanit;
     switch (ctx.chametzShita) {
-    case 2: return RiseAt(ctx, kAlot90Altitude) + x * ctx.shaaZmanitMa90;
-    case 3: return RiseAt(ctx, kAlot72Altitude) + x * ctx.shaaZmanitMa72;
-    case 4: return RiseAt(ctx, kAlot72Altitude) + x * DayLengthAt(ctx, kAlot90Altitude) / 12.0;
-    case 5: {
+    case kChametzDayMagenAvraham90: return RiseAt(ctx, kAlot90Altitude) + x * ctx.shaaZmanitMa90;
+    case kChametzDayMagenAvraham72: return RiseAt(ctx, kAlot72Altitude) + x * ctx.shaaZmanitMa72;
+    case kChametzDayMaaseNissim: return RiseAt(ctx, kAlot72Altitude) + x * DayLengthAt(ctx, kAlot90Altitude) / 12.0;
+    case kChametzDayKiseiRachamim: {
         const double a = H - 1.5 * h;
         const double b = S + kTwentyFiveProportional * h;
         return a + x * (b - a) / 12.0;
     }
-    case 6: return ctx.alot + x * (ctx.tzeit - ctx.alot) / 12.0;
-    case 7: return ctx.alot + x * (S - ctx.alot) / 12.0;
+    case kChametzDayAlotToTzeit: return ctx.alot + x * (ctx.tzeit - ctx.alot) / 12.0;
+    case kChametzDayAlotToShkia: return ctx.alot + x * (S - ctx.alot) / 12.0;
     default: return H + x * h;
     }
 }

@@ -4,7 +4,7 @@ namespace vessant {
 namespace {
 
 constexpr OPTION_KEY kOptionKeys[] = {
-#include "app/settings/OptionKeyTable.inc"
+#include "app/settings/detail/OptionKeyTable.inc"
 };
 
 } // namespace

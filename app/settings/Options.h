@@ -1,7 +1,7 @@
 #pragma once
 // The program's settings record, mirrored in options.ini. One instance lives for the
 // whole run (OptionsStore().options()). The keys behind its fields, their defaults and
-// the order in which they are written are in OptionKeyTable.inc; DefaultOptions() gives a
+// the order in which they are written are in detail/OptionKeyTable.inc; DefaultOptions() gives a
 // record holding those defaults.
 
 #include <cstdint>

@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Folders.h"
 #include "text/BuiltinStrings.h"
+#include "text/ResourceIds.h"
 
 #include <cstdlib>
 #include <sys/utsname.h>
@@ -13,7 +14,6 @@ namespace {
 
 constexpr wchar_t kPlacementSection[] = L"display";
 constexpr wchar_t kPlacementKey[] = L"Window Placement";
-constexpr int kApplicationTitleId = 57344;
 
 VERSION_NUMBER RunningVersion(const OPTIONS_STRUCT& options) {
     return {options.versionMajor, options.versionMinor, options.versionBuild, options.versionRevision};
@@ -123,7 +123,7 @@ COptionsStore& OptionsStore() {
 
 std::filesystem::path SettingsDataFolderPath() {
     // Always the program's own title: a language module must not move the user's files.
-    const wchar_t* title = BuiltinString(kApplicationTitleId);
+    const wchar_t* title = BuiltinString(kIdApplicationTitle);
     return platform::DataFolderPath(title ? title : L"Vessant 3");
 }
 

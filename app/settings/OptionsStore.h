@@ -77,7 +77,7 @@ private:
 // The program-wide store.
 COptionsStore& OptionsStore();
 
-// The per-user data folder, named after the application title (resource 57344) in the
+// The per-user data folder, named after the application title (kIdApplicationTitle) in the
 // program's own language, created when missing.
 std::filesystem::path SettingsDataFolder();
 // The same folder, not created (a program that must not write before its checks).

@@ -10,6 +10,7 @@
 #include "calendar/DateOperations.h"
 #include "locations/LocationCoordinates.h"
 #include "platform/Folders.h"
+#include "text/ResourceIds.h"
 #include "text/TextTable.h"
 #include "userdata/EventList.h"
 #include "userdata/Reminders.h"
@@ -81,7 +82,7 @@ CVessant3App::~CVessant3App() {
 
 bool CVessant3App::Start(const START_OPTIONS& start) {
     // 1. One calendar per user and data folder.
-    const std::wstring title = TextOfResource(57344);
+    const std::wstring title = TextOfResource(kIdApplicationTitle);
     checker_ = std::make_unique<CInstanceChecker>(platform::DataFolderPath(title));
     if (checker_->PreviousInstanceRaised())
         return false;

@@ -2,8 +2,8 @@
 
 #include "calendar/HebrewNumeral.h"
 #include "dayevents/Haftarah.h"
-#include "dayevents/HaftarahTables.h"
-#include "dayevents/HolidayTable.h"
+#include "dayevents/detail/HaftarahTables.h"
+#include "dayevents/detail/HolidayTable.h"
 #include "testsupport/EnglishTexts.h"
 #include "text/Language.h"
 
@@ -190,7 +190,7 @@ TEST_F(Haftarah, TablesCoverEveryCase) {
         EXPECT_TRUE(keys.insert(row.key).second) << "key " << row.key << " twice";
     }
     for (const HOLIDAY_RULE& rule : HolidayRules()) {
-        if (rule.value == kDayYomTov) {
+        if (rule.kind == kDayYomTov) {
             EXPECT_EQ(keys.count(rule.firstCode), 1u) << "festival code " << int(rule.firstCode);
         }
     }

@@ -2,7 +2,7 @@
 
 #include "dayevents/MishnaYomit.h"
 
-#include "dayevents/MishnaYomitTable.h"
+#include "dayevents/detail/MishnaYomitTable.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"
-#include "dayevents/TanachYomiTable.h"
+#include "dayevents/detail/TanachYomiTable.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "calendar/DateOperations.h"
 #include "testsupport/EnglishTexts.h"
-#include "testsupport/TestDays.h"
+#include "dayview/tests/TestDays.h"
 #include "testsupport/TestFiles.h"
 #include "zmanim/Zmanim.h"
 

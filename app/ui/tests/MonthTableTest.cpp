@@ -3,7 +3,7 @@
 
 #include "app/ui/MonthScreen.h"
 #include "app/ui/tests/QtTestApp.h"
-#include "testsupport/TestDays.h"
+#include "dayview/tests/TestDays.h"
 
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewCalendar.h"

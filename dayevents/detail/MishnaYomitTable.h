@@ -3,7 +3,7 @@
 // cycle begins at mishna 2k - 1 of the running sequence of all mishnayot, so a day's pair
 // may run across a chapter or a tractate.
 
-#include "dayevents/MishnaChapterTable.h"
+#include "dayevents/detail/MishnaChapterTable.h"
 
 #include <array>
 #include <cstdint>

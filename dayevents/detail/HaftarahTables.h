@@ -3,8 +3,8 @@
 // Yemenite): readings by key (festivals, fasts and the Shabbatot of Chanukah, Rosh Chodesh
 // and Chol Hamoed), by special Shabbat, and by weekly portion.
 
-#include "HaftarahNotation.h"
-#include "YearType.h"
+#include "dayevents/detail/HaftarahNotation.h"
+#include "dayevents/YearType.h"
 
 #include <cstdint>
 #include <span>

@@ -4,7 +4,7 @@
 // this notation keeps each row comparable with a printed table at a glance; a row that
 // does not parse stops the build.
 
-#include "Haftarah.h"
+#include "dayevents/Haftarah.h"
 
 #include <cstdint>
 #include <string_view>

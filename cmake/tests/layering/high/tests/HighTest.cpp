@@ -1,0 +1,2 @@
+#include "low/tests/Helper.h"
+#include "high/High.h"

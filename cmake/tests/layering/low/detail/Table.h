@@ -1,0 +1,2 @@
+#pragma once
+// Only low reads this.
