@@ -26,9 +26,9 @@ function(module_of path out)
   set(${out} "${best}" PARENT_SCOPE)
 endfunction()
 
-# Whether a path lies in the given folder of its module (detail, tests).
+# Whether a path lies in a folder of that name anywhere in its module (detail, tests).
 function(in_folder path module folder out)
-  if(path MATCHES "^${module}/${folder}/")
+  if(path MATCHES "^${module}/(.*/)?${folder}/")
     set(${out} TRUE PARENT_SCOPE)
   else()
     set(${out} FALSE PARENT_SCOPE)
