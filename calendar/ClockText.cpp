@@ -16,6 +16,8 @@ public:
     }
 
     CClockTextWriter& Number(int value, int width = 0, bool zeroPad = false) {
+        if (value >= 0 && value < 100 && width <= 2) // every field of a clock, quickly
+            return SmallNumber(value, width, zeroPad);
         // Digits from the right, in a long long so that the smallest int negates.
         wchar_t digits[12];
         int count = 0;
@@ -40,6 +42,15 @@ public:
     std::wstring_view View() const { return {buffer_.data(), length_}; }
 
 private:
+    // value [0, 99], width [0, 2].
+    CClockTextWriter& SmallNumber(int value, int width, bool zeroPad) {
+        if (value >= 10)
+            Char(static_cast<wchar_t>(L'0' + value / 10));
+        else if (width == 2)
+            Char(zeroPad ? L'0' : L' ');
+        return Char(static_cast<wchar_t>(L'0' + value % 10));
+    }
+
     ClockTextBuffer& buffer_;
     std::size_t length_ = 0;
 };

@@ -3,6 +3,15 @@
 #include "calendar/ClockText.h"
 
 namespace vessant {
+namespace {
+
+// The text never overlaps the string, so the cheaper append serves instead of assign.
+void AssignText(std::wstring& text, std::wstring_view value) {
+    text.clear();
+    text.append(value);
+}
+
+} // namespace
 
 int FormatZmanimTable(const ZMANIM_TABLE& table, std::array<std::wstring, kZmanimTableEntries>& texts,
                       int clockFormat) {
@@ -14,11 +23,11 @@ int FormatZmanimTable(const ZMANIM_TABLE& table, std::array<std::wstring, kZmani
         text.reserve(kClockTextCapacity);
         if (e.mode == ZmanMode::Duration) {
             const DURATION_HMS d = ToDuration(e.value);
-            text.assign(WriteDuration(buffer, d.hours, d.minutes, d.seconds));
+            AssignText(text, WriteDuration(buffer, d.hours, d.minutes, d.seconds));
         } else {
             const ClockMode mode = e.mode == ZmanMode::Truncate ? ClockMode::Truncate : ClockMode::Nearest;
             const CLOCK_TIME t = ToLocalClock(e.value, table.timeZone, table.dstActive, mode);
-            text.assign(WriteClockTimePadded(buffer, t.hour, t.minute, clockFormat));
+            AssignText(text, WriteClockTimePadded(buffer, t.hour, t.minute, clockFormat));
         }
     }
     return kZmanimTableEntries;
