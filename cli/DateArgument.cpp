@@ -9,7 +9,6 @@
 
 #include <charconv>
 #include <cwctype>
-#include <regex>
 #include <vector>
 
 namespace vessant::cli {
@@ -69,14 +68,33 @@ std::vector<std::string> Words(std::string_view text) {
     return words;
 }
 
-bool ParseIsoDate(std::string_view text, DATE_STRUCT& date, std::string& error) {
-    static const std::regex kIso(R"(([0-9]{1,4})-([0-9]{1,2})-([0-9]{1,2}))");
-    std::match_results<std::string_view::const_iterator> m;
-    if (!std::regex_match(text.begin(), text.end(), m, kIso))
+constexpr std::size_t kIsoYearDigits = 4;
+constexpr std::size_t kIsoMonthDayDigits = 2;
+
+// One to maxDigits ASCII digits, and nothing else (no sign, no blank).
+bool ParseDigits(std::string_view text, std::size_t maxDigits, int& value) {
+    if (text.empty() || text.size() > maxDigits)
         return false;
-    const int year = std::stoi(m[1].str());
-    const int month = std::stoi(m[2].str());
-    const int day = std::stoi(m[3].str());
+    for (const char ch : text)
+        if (ch < '0' || ch > '9')
+            return false;
+    return ParseInt(text, value);
+}
+
+// YYYY-MM-DD with one to four year digits and one or two of month and day. False when the
+// text is not of that shape; true with error set when it is but names no day.
+bool ParseIsoDate(std::string_view text, DATE_STRUCT& date, std::string& error) {
+    const std::size_t firstDash = text.find('-');
+    const std::size_t secondDash = firstDash == std::string_view::npos ? firstDash : text.find('-', firstDash + 1);
+    if (secondDash == std::string_view::npos)
+        return false;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (!ParseDigits(text.substr(0, firstDash), kIsoYearDigits, year) ||
+        !ParseDigits(text.substr(firstDash + 1, secondDash - firstDash - 1), kIsoMonthDayDigits, month) ||
+        !ParseDigits(text.substr(secondDash + 1), kIsoMonthDayDigits, day))
+        return false;
     if (year < kFirstCivilYear || year > kLastCivilYear) {
         error = Say(kIdErrCivilYear, {Wide(text)});
         return true;

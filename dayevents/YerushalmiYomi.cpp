@@ -9,6 +9,9 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <mutex>
+#include <span>
 
 namespace vessant {
 namespace {
@@ -28,28 +31,50 @@ std::int32_t NextCycleStart(std::int32_t start) {
     }
 }
 
-// The cycle starts never change, so they are worked out once, for every cycle that begins
-// before civil year 10000 (about 1900 cycles); later days walk on from the last of them.
+// The cycle starts never change, so each is worked out once and kept, for the cycles that
+// begin before civil year 10000 (about 1900); later days walk on from the last of them.
+// Starts are added only as far as the days asked for reach: a program that shows a day of
+// this century works out a dozen of them, not all of them. Readers take the starts already
+// published without a lock; adding more takes the lock.
 constexpr std::int32_t kCachedThrough = 5373484; // 1 January 10000
 constexpr std::size_t kCacheCapacity = 2048;
 
-struct CYCLE_STARTS {
-    std::array<std::int32_t, kCacheCapacity> start{};
-    std::size_t count = 0;
+class CCycleStarts {
+public:
+    // The known starts, published at least as far as the first start after jdn unless
+    // every start through kCachedThrough is known.
+    std::span<const std::int32_t> Through(std::int32_t jdn) {
+        std::size_t count = count_.load(std::memory_order_acquire);
+        if (!Covers(count, jdn)) {
+            const std::lock_guard lock(mutex_);
+            count = count_.load(std::memory_order_relaxed);
+            while (!Covers(count, jdn)) {
+                const std::int32_t next = count == 0 ? kYerushalmiYomiFirstDay : NextCycleStart(start_[count - 1]);
+                if (next > kCachedThrough) {
+                    complete_.store(true, std::memory_order_release);
+                    break;
+                }
+                start_[count++] = next;
+                count_.store(count, std::memory_order_release);
+            }
+        }
+        return {start_.data(), count};
+    }
+
+private:
+    bool Covers(std::size_t count, std::int32_t jdn) const {
+        return (count > 0 && start_[count - 1] > jdn) || count == kCacheCapacity ||
+               complete_.load(std::memory_order_acquire);
+    }
+
+    std::array<std::int32_t, kCacheCapacity> start_{};
+    std::atomic<std::size_t> count_{0};
+    std::atomic<bool> complete_{false};
+    std::mutex mutex_;
 };
 
-CYCLE_STARTS BuildCycleStarts() {
-    CYCLE_STARTS starts;
-    std::int32_t start = kYerushalmiYomiFirstDay;
-    while (starts.count < kCacheCapacity && start <= kCachedThrough) {
-        starts.start[starts.count++] = start;
-        start = NextCycleStart(start);
-    }
-    return starts;
-}
-
-const CYCLE_STARTS& CycleStarts() {
-    static const CYCLE_STARTS starts = BuildCycleStarts();
+CCycleStarts& CycleStarts() {
+    static CCycleStarts starts;
     return starts;
 }
 
@@ -60,9 +85,9 @@ struct CYCLE {
 
 CYCLE CycleOf(std::int32_t jdn) {
     jdn = std::min(jdn, kStudyCalendarLastDay);
-    const CYCLE_STARTS& starts = CycleStarts();
-    const auto first = starts.start.begin();
-    const auto last = first + static_cast<std::ptrdiff_t>(starts.count);
+    const std::span<const std::int32_t> starts = CycleStarts().Through(jdn);
+    const auto first = starts.begin();
+    const auto last = starts.end();
     // The last cached start on or before the day; the first one for earlier days.
     const auto after = std::upper_bound(first, last, jdn);
     const auto found = after == first ? first : after - 1;

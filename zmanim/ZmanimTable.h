@@ -47,7 +47,8 @@ const wchar_t* ZmanimTableKey(int index);
 
 // Writes the 48 texts: clock entries as two-digit-hour clock times in the clock format
 // (12: 12-hour with a/p, else 24-hour), durations as "%d:%02d:%02d". Returns 48. The
-// strings' storage is reused from call to call.
+// strings' storage is reused from call to call: once the texts have been filled, filling
+// them again allocates nothing.
 int FormatZmanimTable(const ZMANIM_TABLE& table, std::array<std::wstring, kZmanimTableEntries>& texts,
                       int clockFormat);
 

