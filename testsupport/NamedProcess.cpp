@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 extern char** environ;
@@ -28,11 +29,17 @@ NamedProcess::NamedProcess(const std::filesystem::path& folder, const std::strin
     char* argv[] = {argument0.data(), seconds.data(), nullptr};
     if (::posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv, environ) != 0)
         return;
-    // The exe link names the new program once its image has replaced the spawner's.
-    const std::filesystem::path exe = std::filesystem::path("/proc") / std::to_string(pid_) / "exe";
+    // The exe link names the new program once its image has replaced the spawner's; the
+    // arguments are laid out a moment later, so both are waited for.
+    const std::filesystem::path process = std::filesystem::path("/proc") / std::to_string(pid_);
+    const std::string expectedArguments = firstArgument + '\0';
     for (int i = 0; i < kStartChecks; ++i) {
         std::error_code error;
-        if (std::filesystem::read_symlink(exe, error) == program) {
+        std::ifstream cmdline(process / "cmdline", std::ios::binary);
+        std::string arguments(expectedArguments.size(), '\0');
+        cmdline.read(arguments.data(), static_cast<std::streamsize>(arguments.size()));
+        if (std::filesystem::read_symlink(process / "exe", error) == program && cmdline.gcount() > 0 &&
+            arguments == expectedArguments) {
             started_ = true;
             return;
         }
