@@ -1,6 +1,8 @@
 #include "app/ui/MainFrame.h"
 
 #include "app/ui/ChildView.h"
+#include "app/ui/DayDetailsBar.h"
+#include "app/ui/YearDetailsBar.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Icons.h"
 #include "app/ui/Messages.h"
@@ -77,6 +79,7 @@ CMainFrame::CMainFrame(COptionsStore& store, LOCATION_LIST& locations, QWidget* 
     setCentralWidget(view_);
 
     BuildActions();
+    BuildDetailsBars();
     BuildMenuBar();
     BuildToolBar();
     BuildStatusBar();
@@ -189,6 +192,8 @@ void CMainFrame::BuildMenuBar() {
     view->addAction(Action(kCmdViewHover));
     view->addAction(Action(kCmdViewMenu));
     view->addAction(Action(kCmdViewToolbar));
+    view->addAction(dayBar_->toggleViewAction());
+    view->addAction(yearBar_->toggleViewAction());
     QMenu* help = bar->addMenu(UiText(kIdMenuHelp));
     help->addAction(Action(kCmdAbout));
     bar->setVisible(options_.menuEnabled != 0);
@@ -213,6 +218,7 @@ void CMainFrame::BuildToolBar() {
     toolbar_->addWidget(fileButton);
     toolbar_->addSeparator();
     toolbar_->addAction(Action(kCmdToday));
+    AddDetailsButton();
     toolbar_->addSeparator();
     toolbar_->addAction(Action(kCmdCivil));
     toolbar_->addAction(Action(kCmdHebrew));
@@ -327,6 +333,12 @@ void CMainFrame::RunCommand(int command) {
     }
     case kCmdExport:
         Export();
+        break;
+    case kCmdDetails:
+    case kCmdDayDetails:
+    case kCmdYearDetails:
+    case kCmdShowDayDetails:
+        RunDetailsCommand(command);
         break;
     case kCmdBarMitzvah:
         view_->JumpToMitzvah(13);
@@ -479,6 +491,7 @@ void CMainFrame::UpdateTray() {
 
 void CMainFrame::OnTimer() {
     view_->Tick();
+    RefillDayBar();
     UpdateDatePanes();
     UpdateLocationPanes();
     UpdateTray();
