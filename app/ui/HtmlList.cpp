@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QResizeEvent>
-#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 

@@ -77,9 +77,9 @@ void Star(QPainter& p) {
 }
 
 void Flag(QPainter& p) {
-    p.setBrush(QColor(90, 90, 90));
-    p.drawRect(QRectF(3, 1.5, 1.5, 13.5));
-    p.setBrush(QColor(230, 50, 50));
+    p.setBrush(QColor(215, 215, 215));
+    p.drawRect(QRectF(2.5, 1.5, 2, 13.5));
+    p.setBrush(QColor(245, 85, 85));
     QPolygonF cloth;
     cloth << QPointF(4.5, 2) << QPointF(14, 5) << QPointF(4.5, 8.5);
     p.drawPolygon(cloth);
@@ -90,7 +90,7 @@ void Rings(QPainter& p) {
     for (const QPointF centre : {QPointF(6, 9), QPointF(10, 9)}) {
         p.setPen(QPen(kOutline, 3.2));
         p.drawEllipse(centre, 4, 4);
-        p.setPen(QPen(QColor(240, 195, 40), 1.8));
+        p.setPen(QPen(QColor(250, 215, 80), 1.8));
         p.drawEllipse(centre, 4, 4);
     }
     p.setPen(QPen(kOutline, 1.0));
@@ -156,10 +156,10 @@ void Cycle(QPainter& p) {
     const QRectF circle(2.5, 2.5, 11, 11);
     p.setPen(QPen(kOutline, 3.4, Qt::SolidLine, Qt::FlatCap));
     p.drawArc(circle, 30 * 16, 300 * 16);
-    p.setPen(QPen(QColor(40, 170, 60), 2.0, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(QColor(110, 215, 120), 2.0, Qt::SolidLine, Qt::FlatCap));
     p.drawArc(circle, 30 * 16, 300 * 16);
     p.setPen(QPen(kOutline, 1.0));
-    p.setBrush(QColor(40, 170, 60));
+    p.setBrush(QColor(110, 215, 120));
     QPolygonF head;
     head << QPointF(10.5, 0.5) << QPointF(15.5, 4.5) << QPointF(9.5, 6.5);
     p.drawPolygon(head);

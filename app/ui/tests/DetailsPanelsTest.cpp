@@ -375,6 +375,38 @@ TEST_F(DetailsPanelsTest, RefillAndPageDownStayQuickWithBothPanelsOpen) {
     EXPECT_LT(pageDownMs, 80.0);
 }
 
+TEST(PanelIconsTest, EveryImageIsDrawnDistinctAndReadsOnLightAndDarkGrounds) {
+    testing::TestApplication();
+    std::vector<QImage> images;
+    for (int i = 0; i < kDayImageCount; ++i)
+        images.push_back(DayPanelImage(i).pixmap(16).toImage());
+    for (const int i : {kYearImageFacts, kYearImageCycles, kYearImageFixedDays})
+        images.push_back(YearPanelImage(i).pixmap(16).toImage());
+    images.push_back(DetailsButtonImage().pixmap(16).toImage());
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QImage& image = images[i];
+        ASSERT_EQ(image.size(), QSize(16, 16));
+        // Some dark ink shows it on a light ground, some light ink on a dark one.
+        int dark = 0, light = 0, clear = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.alpha() < 128) {
+                    ++clear;
+                    continue;
+                }
+                dark += c.lightness() < 90;
+                light += c.lightness() > 150;
+            }
+        EXPECT_GE(dark, 12);
+        EXPECT_GE(light, 12);
+        EXPECT_GE(clear, 8); // a shape, not a filled square
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_NE(image, images[j]) << j;
+    }
+}
+
 TEST(HtmlListTest, BareColoursAndUnclosedTagsAreReadAsMeant) {
     testing::TestApplication();
     CHtmlList list;
