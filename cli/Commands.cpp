@@ -17,6 +17,7 @@
 #include "text/Language.h"
 #include "text/TextTable.h"
 #include "dayview/ExportCsv.h"
+#include "dayview/YearDetails.h"
 #include "zmanim/DstRules.h"
 #include "zmanim/ZmanimTable.h"
 
@@ -129,62 +130,43 @@ int RunYear(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
             UsageError(Say(kIdErrYearRange, {Wide(word)}));
     }
 
-    struct FIXED_DAY {
-        int code;
-        DATE_STRUCT date;
-    };
-    std::vector<FIXED_DAY> days;
-    for (const std::int32_t code : kYearDetailsHolidayCodes) {
-        const std::int32_t jdn = HolidayDate(year, code);
-        if (jdn == 0)
-            continue;
-        DATE_STRUCT date;
-        SetTransition(date, context.transition);
-        SetDayNumber(date, jdn);
-        days.push_back({code, date});
-    }
-    std::vector<std::wstring> epochs;
-    for (const int epoch : {kEpochTemple, kEpochState, kEpochJerusalem})
-        if (std::wstring text = YearsSinceEpoch(year, epoch); !text.empty())
-            epochs.push_back(std::move(text));
-    const CYCLE_POSITION lunar = LunarCycle(year);
-    const CYCLE_POSITION solar = SolarCycle(year);
-    const SHMITA_POSITION shmita = ShmitaClass(year);
+    const YEAR_DETAILS details = BuildYearDetails(year, context.transition);
 
     if (args.json) {
         CJsonWriter json;
         json.BeginObject();
         json.Number("year", year);
-        json.String("creationText", CreationText(year));
-        json.Number("type", HebrewYearType(year));
-        json.String("typeText", HebrewYearTypeText(year));
-        json.Bool("leap", IsHebrewLeapYear(year));
-        json.String("leapText", LeapYearText(year));
+        json.String("creationText", details.creationText);
+        json.Number("type", details.type);
+        json.String("typeText", details.typeText);
+        json.Bool("leap", details.leap);
+        json.String("leapText", details.leapText);
         json.BeginObject("lunarCycle");
-        json.Number("yearOfCycle", lunar.yearOfCycle);
-        json.Number("cycle", lunar.cycle);
-        json.String("text", LunarCycleText(year));
+        json.Number("yearOfCycle", details.lunar.yearOfCycle);
+        json.Number("cycle", details.lunar.cycle);
+        json.String("text", details.lunarText);
         json.EndObject();
         json.BeginObject("solarCycle");
-        json.Number("yearOfCycle", solar.yearOfCycle);
-        json.Number("cycle", solar.cycle);
-        json.String("text", SolarCycleText(year));
+        json.Number("yearOfCycle", details.solar.yearOfCycle);
+        json.Number("cycle", details.solar.cycle);
+        json.String("text", details.solarText);
         json.EndObject();
         json.BeginObject("shmita");
-        json.Number("class", shmita.shmitaClass);
-        json.Number("yearOfCycle", shmita.yearOfCycle);
-        json.String("text", ShmitaClassText(year));
-        json.String("cycleText", ShmitaCycleText(year));
+        json.Number("class", details.shmita.shmitaClass);
+        json.Number("yearOfCycle", details.shmita.yearOfCycle);
+        json.String("text", details.shmitaText);
+        json.String("cycleText", details.shmitaCycleText);
         json.EndObject();
         json.BeginArray("epochs");
-        for (const std::wstring& text : epochs)
-            json.String(text);
+        for (const std::wstring& text : details.epochs)
+            if (!text.empty())
+                json.String(text);
         json.EndArray();
         json.BeginArray("fixedDays");
-        for (const FIXED_DAY& d : days) {
+        for (const YEAR_FIXED_DAY& d : details.fixedDays) {
             json.BeginObject();
             json.Number("code", d.code);
-            json.String("name", DayEventText(d.code));
+            json.String("name", d.name);
             json.Number("hebrewDay", d.date.hebDay);
             json.Number("hebrewMonth", d.date.hebMonth);
             json.String("hebrewMonthName", HebrewMonthName(d.date.hebMonth));
@@ -199,29 +181,29 @@ int RunYear(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
     }
 
     std::string text = Say(kIdHebrewYear, {year}) + "\n";
-    for (const std::wstring& line :
-         {CreationText(year), HebrewYearTypeText(year), LeapYearText(year), LunarCycleText(year), SolarCycleText(year),
-          ShmitaClassText(year), ShmitaCycleText(year)})
+    for (const std::wstring* line : {&details.creationText, &details.typeText, &details.leapText, &details.lunarText,
+                                     &details.solarText, &details.shmitaText, &details.shmitaCycleText})
+        if (!line->empty())
+            text += "  " + Utf8(*line) + "\n";
+    for (const std::wstring& line : details.epochs)
         if (!line.empty())
             text += "  " + Utf8(line) + "\n";
-    for (const std::wstring& line : epochs)
-        text += "  " + Utf8(line) + "\n";
     text += "\n" + Say(kIdFixedDaysHeading) + "\n";
     std::size_t nameWidth = 0;
     std::size_t hebrewWidth = 0;
     std::vector<std::wstring> hebrew;
-    for (const FIXED_DAY& d : days) {
-        nameWidth = std::max(nameWidth, DayEventText(d.code).size());
-        const bool numeral = IsHebrewInterface();
+    const bool numeral = IsHebrewInterface();
+    for (const YEAR_FIXED_DAY& d : details.fixedDays) {
+        nameWidth = std::max(nameWidth, d.name.size());
         hebrew.push_back((numeral ? HebrewNumeral(d.date.hebDay) : std::to_wstring(d.date.hebDay)) + L" " +
                          HebrewMonthName(d.date.hebMonth));
         hebrewWidth = std::max(hebrewWidth, hebrew.back().size());
     }
-    for (std::size_t i = 0; i < days.size(); ++i) {
-        const std::wstring& name = DayEventText(days[i].code);
-        text += "  " + Utf8(name) + std::string(nameWidth - name.size() + 2, ' ') + Utf8(hebrew[i]) +
-                std::string(hebrewWidth - hebrew[i].size() + 2, ' ') + Utf8(WeekdayName(Weekday(days[i].date))) +
-                ", " + Utf8(FormatCivilDate(days[i].date)) + "\n";
+    for (std::size_t i = 0; i < details.fixedDays.size(); ++i) {
+        const YEAR_FIXED_DAY& d = details.fixedDays[i];
+        text += "  " + Utf8(d.name) + std::string(nameWidth - d.name.size() + 2, ' ') + Utf8(hebrew[i]) +
+                std::string(hebrewWidth - hebrew[i].size() + 2, ' ') + Utf8(WeekdayName(Weekday(d.date))) +
+                ", " + Utf8(FormatCivilDate(d.date)) + "\n";
     }
     return Finish(out, text);
 }

@@ -196,10 +196,12 @@ void CChildView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CChildView::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The day-details panel and the add-event dialog are not part of this window yet; a
-    // double click selects like a click.
-    if (event->button() == Qt::LeftButton)
-        SelectAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    SelectAt(point);
+    if (table_.HitTest(point.x(), point.y()) >= 0)
+        Q_EMIT DayDoubleClicked();
 }
 
 void CChildView::mouseReleaseEvent(QMouseEvent* event) {
@@ -211,6 +213,8 @@ void CChildView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("cellMenu"));
+    menu.addAction(UiText(kIdPopupDayDetails), this, [this] { Q_EMIT DayDetailsRequested(); });
+    menu.addSeparator();
     menu.addAction(UiText(kIdJumpToBarMitzvah), this, [this] { JumpToMitzvah(13); });
     menu.addAction(UiText(kIdJumpToBatMitzvah), this, [this] { JumpToMitzvah(12); });
     const QPoint at(point.x() + table_.GetCellWidth() / 3, point.y() + table_.GetCellHeight() * 3 / 2);

@@ -44,6 +44,10 @@ Q_SIGNALS:
     // The mouse moved onto another dated cell (cell > 0) or off the cells (0).
     void HoverChanged(int cell);
     void ModeChanged(int mode);
+    // A dated cell was double-clicked (the "Day double click" setting decides what follows).
+    void DayDoubleClicked();
+    // The cell's popup menu asked for the day-details panel.
+    void DayDetailsRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 #include "app/ui/MainFrame.h"
 
 #include "app/ui/ChildView.h"
+#include "app/ui/DayDetailsBar.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/HelpProgram.h"
 #include "app/ui/Icons.h"
@@ -8,6 +9,7 @@
 #include "app/ui/StatusTexts.h"
 #include "app/ui/UiText.h"
 #include "app/ui/UiTextIds.h"
+#include "app/ui/YearDetailsBar.h"
 #include "calendar/CalendarTexts.h"
 #include "calendar/ClockText.h"
 #include "calendar/DateOperations.h"
@@ -68,6 +70,7 @@ CMainFrame::CMainFrame(COptionsStore& store, LOCATION_LIST& locations, QWidget* 
     setCentralWidget(view_);
 
     BuildActions();
+    BuildDetailsBars();
     BuildMenuBar();
     BuildToolBar();
     BuildStatusBar();
@@ -182,6 +185,8 @@ void CMainFrame::BuildMenuBar() {
     view->addAction(Action(kCmdViewHover));
     view->addAction(Action(kCmdViewMenu));
     view->addAction(Action(kCmdViewToolbar));
+    view->addAction(dayBar_->toggleViewAction());
+    view->addAction(yearBar_->toggleViewAction());
     QMenu* help = bar->addMenu(UiText(kIdMenuHelp));
     help->addAction(Action(kCmdAbout));
     bar->setVisible(options_.menuEnabled != 0);
@@ -206,6 +211,7 @@ void CMainFrame::BuildToolBar() {
     toolbar_->addWidget(fileButton);
     toolbar_->addSeparator();
     toolbar_->addAction(Action(kCmdToday));
+    AddDetailsButton();
     toolbar_->addSeparator();
     toolbar_->addAction(Action(kCmdCivil));
     toolbar_->addAction(Action(kCmdHebrew));
@@ -316,6 +322,12 @@ void CMainFrame::RunCommand(int command) {
     }
     case kCmdExport:
         Export();
+        break;
+    case kCmdDetails:
+    case kCmdDayDetails:
+    case kCmdYearDetails:
+    case kCmdShowDayDetails:
+        RunDetailsCommand(command);
         break;
     case kCmdBarMitzvah:
         view_->JumpToMitzvah(13);
@@ -472,6 +484,7 @@ void CMainFrame::UpdateTray() {
 
 void CMainFrame::OnTimer() {
     view_->Tick();
+    RefillDayBar();
     UpdateDatePanes();
     UpdateLocationPanes();
     UpdateTray();

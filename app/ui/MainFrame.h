@@ -18,6 +18,8 @@ class QToolBar;
 namespace vessant::ui {
 
 class CChildView;
+class CDayDetailsBar;
+class CYearDetailsBar;
 
 // Command numbers of the window.
 enum Command : int {
@@ -25,7 +27,8 @@ enum Command : int {
     kCmdViewHebrew = 32793, kCmdViewCivil = 32796, kCmdLocation = 32786, kCmdHelp = 32827,
     kCmdHelpTopics = 32846, kCmdAcknowledgments = 32859, kCmdDisclaimer = 32854,
     kCmdDonations = 32845, kCmdExport = 32857, kCmdAbout = 57664, kCmdExit = 57665, kCmdBarMitzvah = 32855,
-    kCmdBatMitzvah = 32856, kCmdViewHover = 20006, kCmdViewMenu = 20007, kCmdViewToolbar = 20008
+    kCmdBatMitzvah = 32856, kCmdViewHover = 20006, kCmdViewMenu = 20007, kCmdViewToolbar = 20008,
+    kCmdDetails = 32890, kCmdDayDetails = 32891, kCmdYearDetails = 32853, kCmdShowDayDetails = 32852
 };
 
 class CMainFrame : public QMainWindow {
@@ -39,6 +42,8 @@ public:
     QLabel* Pane(int id) const;
     QAction* Action(int command) const;
     QToolBar* ToolBar() const { return toolbar_; }
+    CDayDetailsBar* DayBar() const { return dayBar_; }
+    CYearDetailsBar* YearBar() const { return yearBar_; }
 
     // Applies the stored placement (or the default one) and shows the window.
     void ShowAtStart();
@@ -68,6 +73,12 @@ private:
     void BuildMenuBar();
     void BuildToolBar();
     void BuildStatusBar();
+    // The details panels (MainFrameDetails.cpp).
+    void BuildDetailsBars();
+    void AddDetailsButton();
+    void RunDetailsCommand(int command);
+    void RefillDayBar();
+    void RefillYearBar(bool force);
     void UpdateDatePanes();
     void UpdateLocationPanes();
     void UpdateModeActions();
@@ -92,6 +103,10 @@ private:
     bool restoreMaximized_ = false;
     bool exiting_ = false;
     QProcess* help_ = nullptr;
+    CDayDetailsBar* dayBar_ = nullptr;
+    CYearDetailsBar* yearBar_ = nullptr;
+    bool dayBarStale_ = true;  // to be filled when next shown
+    bool yearBarStale_ = true;
 };
 
 } // namespace vessant::ui

@@ -17,6 +17,12 @@ inline constexpr int kIdExport = 968;              // "Export"
 inline constexpr int kIdDonation = 863;            // "Donation"
 inline constexpr int kIdDonationText = 842;
 
+// The details panels, their toolbar button and the cell's popup menu.
+inline constexpr int kIdDayDetailsCaption = 901;   // "Day details"
+inline constexpr int kIdYearDetailsCaption = 902;  // "Year details"
+inline constexpr int kIdButtonDetails = 923;       // "Details"
+inline constexpr int kIdPopupDayDetails = 753;     // "Day details"
+
 // Toolbar buttons.
 inline constexpr int kIdButtonFile = 760;          // "File"
 inline constexpr int kIdButtonToday = 762;         // "Today"
