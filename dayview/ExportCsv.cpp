@@ -3,8 +3,10 @@
 #include "calendar/DateOperations.h"
 #include "calendar/HebrewNumeral.h"
 #include "platform/AtomicFile.h"
+#include "platform/TextCodec.h"
 #include "text/TextTable.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace vessant {
@@ -28,63 +30,69 @@ constexpr StudyProgramme kStudyColumns[] = {StudyProgramme::DafYomi, StudyProgra
                                             StudyProgramme::MishnaYomit, StudyProgramme::HalachaYomit,
                                             StudyProgramme::TanachYomi};
 
-void AppendUnit(std::string& out, std::uint32_t unit) {
-    out.push_back(static_cast<char>(unit & 0xFF));
-    out.push_back(static_cast<char>((unit >> 8) & 0xFF));
-}
-
-// UTF-16LE of a text; a code point beyond the basic plane becomes a surrogate pair.
-void AppendText(std::string& out, std::wstring_view text) {
-    for (const wchar_t ch : text) {
-        auto c = static_cast<std::uint32_t>(ch);
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            c = 0xFFFD;
-        if (c > 0xFFFF) {
-            c -= 0x10000;
-            AppendUnit(out, 0xD800 + (c >> 10));
-            AppendUnit(out, 0xDC00 + (c & 0x3FF));
-        } else {
-            AppendUnit(out, c);
-        }
-    }
-}
-
-void AppendTab(std::string& out) { AppendUnit(out, L'\t'); }
-
-void AppendField(std::string& out, std::wstring_view text) {
-    AppendText(out, text);
-    AppendTab(out);
-}
-
-// "%d".
-void AppendNumberField(std::string& out, int n) {
-    char digits[12];
-    int count = 0;
-    long long value = n;
-    const bool negative = value < 0;
-    if (negative)
-        value = -value;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    if (negative)
-        AppendUnit(out, '-');
-    while (count > 0)
-        AppendUnit(out, static_cast<std::uint32_t>(digits[--count]));
-    AppendTab(out);
-}
-
-// A day or year: decimal, or its Hebrew numeral without the single-letter mark in the
-// Hebrew interface.
-void AppendHebrewNumberField(std::string& out, int n, bool hebrew) {
-    if (hebrew)
-        AppendField(out, HebrewNumeral(n, false));
-    else
-        AppendNumberField(out, n);
-}
-
 } // namespace
+
+// Writes the UTF-16LE fields of the file into a string it grows by whole blocks, so that
+// the room is checked once a field and not once a byte: the year is a third of a
+// megabyte, and checking every byte was most of the export's time. The string holds
+// exactly what was written once the writer is gone.
+class CCSVExport::CFieldWriter {
+public:
+    explicit CFieldWriter(std::string& out) : out_(out), used_(out.size()) {}
+    ~CFieldWriter() { out_.resize(used_); }
+    CFieldWriter(const CFieldWriter&) = delete;
+    CFieldWriter& operator=(const CFieldWriter&) = delete;
+
+    void Unit(std::uint32_t unit) { Done(platform::WriteUtf16LeUnit(Room(2), unit)); }
+
+    void Field(std::wstring_view text) {
+        char* p = platform::WriteUtf16Le(Room(platform::kMostUtf16LeBytesPerChar * text.size() + 2), text);
+        Done(platform::WriteUtf16LeUnit(p, L'\t'));
+    }
+
+    // "%d".
+    void NumberField(int n) {
+        char digits[12];
+        int count = 0;
+        long long value = n;
+        const bool negative = value < 0;
+        if (negative)
+            value = -value;
+        do {
+            digits[count++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        char* p = Room(2 * (sizeof digits + 2));
+        if (negative)
+            p = platform::WriteUtf16LeUnit(p, '-');
+        while (count > 0)
+            p = platform::WriteUtf16LeUnit(p, static_cast<std::uint32_t>(digits[--count]));
+        Done(platform::WriteUtf16LeUnit(p, L'\t'));
+    }
+
+    // A day or year: decimal, or its Hebrew numeral without the single-letter mark in the
+    // Hebrew interface.
+    void HebrewNumberField(int n, bool hebrew) {
+        if (hebrew)
+            Field(HebrewNumeral(n, false));
+        else
+            NumberField(n);
+    }
+
+    void EmptyField() { Unit(L'\t'); }
+
+private:
+    char* Room(std::size_t bytes) {
+        if (out_.size() - used_ < bytes)
+            out_.resize(std::max(used_ + bytes, 2 * out_.size()));
+        return out_.data() + used_;
+    }
+    void Done(const char* end) { used_ = static_cast<std::size_t>(end - out_.data()); }
+
+    std::string& out_;
+    std::size_t used_;
+};
+
 
 const wchar_t* ExportColumnName(int column) {
     if (column < 0 || column >= kExportColumns)
@@ -96,41 +104,41 @@ const wchar_t* ExportColumnName(int column) {
     return kTrailingColumns[column - kDateColumnCount - kZmanimTableEntries];
 }
 
-void CCSVExport::AppendHeader(std::string& out) const {
+void CCSVExport::AppendHeader(CFieldWriter& out) const {
     for (int column = 0; column < kExportColumns; ++column)
-        AppendField(out, ExportColumnName(column));
-    AppendUnit(out, L'\n');
+        out.Field(ExportColumnName(column));
+    out.Unit(L'\n');
 }
 
-void CCSVExport::AppendDay(std::string& out, const DATE_STRUCT& date) {
+void CCSVExport::AppendDay(CFieldWriter& out, const DATE_STRUCT& date) {
     const DAY_FACTS& day = DayFacts(date);
 
     const DATE_TRIPLE civil = CivilDateForDisplay(date);
-    AppendNumberField(out, civil.day);
-    AppendNumberField(out, civil.month);
-    AppendNumberField(out, civil.year);
-    AppendHebrewNumberField(out, date.hebDay, hebrewInterface_);
-    AppendField(out, TextOfResource(kMonthNameBase + date.hebMonth));
-    AppendHebrewNumberField(out, date.hebYear, hebrewInterface_);
+    out.NumberField(civil.day);
+    out.NumberField(civil.month);
+    out.NumberField(civil.year);
+    out.HebrewNumberField(date.hebDay, hebrewInterface_);
+    out.Field(TextOfResource(kMonthNameBase + date.hebMonth));
+    out.HebrewNumberField(date.hebYear, hebrewInterface_);
 
     ComputeZmanimTable(zmanimTable_, date.dayNumber);
     FormatZmanimTable(zmanimTable_, zmanimTexts_, clockFormat_);
     for (const std::wstring& text : zmanimTexts_)
-        AppendField(out, text);
+        out.Field(text);
 
     // Empty on a weekday.
-    AppendField(out, day.portionText);
-    AppendField(out, day.specialText);
+    out.Field(day.portionText);
+    out.Field(day.specialText);
 
     int moed = 0;
     for (; moed < day.holidayCount; ++moed)
-        AppendField(out, day.holidays[static_cast<std::size_t>(moed)].text);
+        out.Field(day.holidays[static_cast<std::size_t>(moed)].text);
     for (; moed < kMoedColumns; ++moed)
-        AppendTab(out);
+        out.EmptyField();
 
     for (const StudyProgramme programme : kStudyColumns)
-        AppendField(out, day.Study(programme));
-    AppendUnit(out, L'\n');
+        out.Field(day.Study(programme));
+    out.Unit(L'\n');
 }
 
 bool CCSVExport::YearBytes(const DATE_STRUCT& date, std::string& out) {
@@ -140,12 +148,13 @@ bool CCSVExport::YearBytes(const DATE_STRUCT& date, std::string& out) {
         return false;
     // About 640 characters a line; one allocation for the year.
     out.reserve(static_cast<std::size_t>(span.Days() + 1) * 1400);
-    AppendUnit(out, 0xFEFF);
-    AppendHeader(out);
+    CFieldWriter writer(out);
+    writer.Unit(0xFEFF);
+    AppendHeader(writer);
     DATE_STRUCT day = date;
     SetDayNumber(day, span.firstDay);
     for (std::int32_t n = span.firstDay; n < span.endDay; ++n) {
-        AppendDay(out, day);
+        AppendDay(writer, day);
         AddDays(day, 1);
     }
     return true;

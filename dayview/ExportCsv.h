@@ -36,8 +36,9 @@ public:
     bool YearBytes(const DATE_STRUCT& date, std::string& out);
 
 private:
-    void AppendHeader(std::string& out) const;
-    void AppendDay(std::string& out, const DATE_STRUCT& date);
+    class CFieldWriter;
+    void AppendHeader(CFieldWriter& out) const;
+    void AppendDay(CFieldWriter& out, const DATE_STRUCT& date);
 
     std::filesystem::path fileName_;
     std::array<std::wstring, kZmanimTableEntries> zmanimTexts_;

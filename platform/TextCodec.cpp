@@ -74,25 +74,32 @@ std::wstring WideFromUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string Utf16LeFromWide(std::wstring_view text) {
-    std::string out;
-    out.reserve(text.size() * 2);
-    auto put = [&out](std::uint32_t unit) {
-        out.push_back(static_cast<char>(unit & 0xFF));
-        out.push_back(static_cast<char>((unit >> 8) & 0xFF));
-    };
-    for (wchar_t ch : text) {
+char* WriteUtf16Le(char* dest, std::wstring_view text) {
+    for (const wchar_t ch : text) {
         auto cp = static_cast<std::uint32_t>(ch);
         if (!IsValidCodePoint(cp))
             cp = kReplacement;
         if (cp >= 0x10000) {
             cp -= 0x10000;
-            put(0xD800 | (cp >> 10));
-            put(0xDC00 | (cp & 0x3FF));
+            dest = WriteUtf16LeUnit(dest, 0xD800 | (cp >> 10));
+            dest = WriteUtf16LeUnit(dest, 0xDC00 | (cp & 0x3FF));
         } else {
-            put(cp);
+            dest = WriteUtf16LeUnit(dest, cp);
         }
     }
+    return dest;
+}
+
+void AppendUtf16Le(std::string& out, std::wstring_view text) {
+    const std::size_t at = out.size();
+    out.resize(at + kMostUtf16LeBytesPerChar * text.size());
+    out.resize(static_cast<std::size_t>(WriteUtf16Le(out.data() + at, text) - out.data()));
+}
+
+std::string Utf16LeFromWide(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    AppendUtf16Le(out, text);
     return out;
 }
 
