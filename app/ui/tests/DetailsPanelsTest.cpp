@@ -16,6 +16,7 @@
 #include "locations/LocationList.h"
 #include "userdata/EventList.h"
 #include "userdata/EventStruct.h"
+#include "dayview/tests/TestDays.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -39,15 +40,7 @@ namespace {
 
 using testing::WindowFixture;
 
-LOC_STRUCT NewYork() {
-    LOC_STRUCT l;
-    l.city = L"New York";
-    l.country = L"NY";
-    l.longitudeDegrees = 74; l.longitudeMinutes = 0; l.longitudeDirection = 2;
-    l.latitudeDegrees = 40; l.latitudeMinutes = 43; l.latitudeDirection = 1;
-    l.timeZone = 10; l.dstRule = 25; l.diaspora = 1; l.shita = 3; l.candleLighting = 2;
-    return l;
-}
+using testsupport::NewYork;
 
 class DetailsPanelsTest : public WindowFixture {
 protected:
