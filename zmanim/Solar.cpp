@@ -65,11 +65,20 @@ SUN_EQUATORIAL SunEquatorialPosition(double d) {
 
 double SiderealTimeAtZeroUT(double d) { return Normalize360(818.9874 + 0.985647352 * d); }
 
-SUN_RISE_SET SunRiseSet(std::int32_t jd, int upperLimb, double lon, double lat, double altitude) {
-    const double d = SolarDayNumber(jd, lon);
-    const SUN_EQUATORIAL sun = SunEquatorialPosition(d);
-    const double sidereal = Normalize360(SiderealTimeAtZeroUT(d) + 180.0 + lon);
-    const double transit = 12.0 - Normalize180(sidereal - sun.rightAscension) / 15.0;
+SUN_DAY SunOfDay(std::int32_t jd, double lon) {
+    SUN_DAY day;
+    day.d = SolarDayNumber(jd, lon);
+    day.equatorial = SunEquatorialPosition(day.d);
+    const double sidereal = Normalize360(SiderealTimeAtZeroUT(day.d) + 180.0 + lon);
+    day.transit = 12.0 - Normalize180(sidereal - day.equatorial.rightAscension) / 15.0;
+    day.ecliptic = SunEclipticPosition(day.d);
+    day.obliquity = Obliquity(day.d);
+    return day;
+}
+
+SUN_RISE_SET SunRiseSet(const SUN_DAY& day, int upperLimb, double lat, double altitude) {
+    const SUN_EQUATORIAL& sun = day.equatorial;
+    const double transit = day.transit;
     const double alt = EffectiveAltitude(upperLimb, altitude, sun.r);
     const double cosH = (SinD(alt) - SinD(lat) * SinD(sun.declination)) /
                         (CosD(lat) * CosD(sun.declination));
@@ -90,17 +99,22 @@ SUN_RISE_SET SunRiseSet(std::int32_t jd, int upperLimb, double lon, double lat, 
     return out;
 }
 
-double DayLength(std::int32_t jd, int upperLimb, double lon, double lat, double altitude) {
-    const double d = SolarDayNumber(jd, lon);
-    const double obliquity = Obliquity(d);
-    const SUN_ECLIPTIC ecl = SunEclipticPosition(d);
-    const double sinDec = SinD(obliquity) * SinD(ecl.longitude);
+SUN_RISE_SET SunRiseSet(std::int32_t jd, int upperLimb, double lon, double lat, double altitude) {
+    return SunRiseSet(SunOfDay(jd, lon), upperLimb, lat, altitude);
+}
+
+double DayLength(const SUN_DAY& day, int upperLimb, double lat, double altitude) {
+    const double sinDec = SinD(day.obliquity) * SinD(day.ecliptic.longitude);
     const double cosDec = std::sqrt(1.0 - sinDec * sinDec);
-    const double alt = EffectiveAltitude(upperLimb, altitude, ecl.r);
+    const double alt = EffectiveAltitude(upperLimb, altitude, day.ecliptic.r);
     const double cosH = (SinD(alt) - SinD(lat) * sinDec) / (CosD(lat) * cosDec);
     if (cosH >= 1.0) return 0.0;
     if (cosH <= -1.0) return 24.0;
     return AcosD(cosH) * kDayLengthFactor;
+}
+
+double DayLength(std::int32_t jd, int upperLimb, double lon, double lat, double altitude) {
+    return DayLength(SunOfDay(jd, lon), upperLimb, lat, altitude);
 }
 
 } // namespace vessant

@@ -51,4 +51,20 @@ SUN_EQUATORIAL SunEquatorialPosition(double d);
 // Greenwich sidereal time at 0h UT of day d, degrees in [0, 360).
 double SiderealTimeAtZeroUT(double d);
 
+// What every rise, set and day length of one civil day at one longitude shares: the sun's
+// place at local mean noon and the time of its transit. A day's dozen altitudes need it
+// once, not once each.
+struct SUN_DAY {
+    double d = 0.0;               // SolarDayNumber
+    SUN_EQUATORIAL equatorial;
+    SUN_ECLIPTIC ecliptic;
+    double obliquity = 0.0;       // degrees
+    double transit = 0.0;         // UT hours
+};
+SUN_DAY SunOfDay(std::int32_t jd, double lon);
+
+// SunRiseSet and DayLength from the day's shared part; the same results to the bit.
+SUN_RISE_SET SunRiseSet(const SUN_DAY& day, int upperLimb, double lat, double altitude);
+double DayLength(const SUN_DAY& day, int upperLimb, double lat, double altitude);
+
 } // namespace vessant

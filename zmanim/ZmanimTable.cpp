@@ -38,21 +38,22 @@ void ComputeZmanimTable(ZMANIM_TABLE& table, std::int32_t jd) {
     table.dstActive = DstStatus(table.dstRule, jd) > kDstEnds ? 1 : 0;
     const double lon = table.longitude;
     const double lat = table.latitude;
+    const SUN_DAY day = SunOfDay(jd, lon);
     const auto at = [&](double altitude, int upperLimb = 0) {
-        return SunRiseSet(jd, upperLimb, lon, lat, altitude);
+        return SunRiseSet(day, upperLimb, lat, altitude);
     };
 
     const SUN_RISE_SET sun = at(kSunriseAltitude, 1);
     const double H = sun.rise;
     const double S = sun.set;
-    const double dayLength = DayLength(jd, 1, lon, lat, kSunriseAltitude);
+    const double dayLength = DayLength(day, 1, lat, kSunriseAltitude);
     const double h = dayLength / 12.0;
     const SUN_RISE_SET sun90 = at(-19.86);
     const SUN_RISE_SET sun72 = at(-16.11);
     const double R90 = sun90.rise, S90 = sun90.set;
     const double R72 = sun72.rise, S72 = sun72.set;
-    const double dayLength90 = DayLength(jd, 0, lon, lat, -19.86);
-    const double dayLength72 = DayLength(jd, 0, lon, lat, -16.11);
+    const double dayLength90 = DayLength(day, 0, lat, -19.86);
+    const double dayLength72 = DayLength(day, 0, lat, -16.11);
     const double h90 = dayLength90 / 12.0;
     const double h72 = dayLength72 / 12.0;
     const bool shortHour = h < 1.0; // strict minutes stay clock minutes
