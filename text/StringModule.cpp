@@ -105,10 +105,13 @@ const std::wstring& ResourceString(int resourceId) {
     return builtin ? *builtin : kEmpty;
 }
 
-const std::wstring* CurrentModuleString(int resourceId) {
-    if (g_module)
-        return g_module->Find(resourceId);
-    return BuiltinText(resourceId);
+std::wstring_view CurrentModuleText(int resourceId) {
+    if (g_module) {
+        const std::wstring* text = g_module->Find(resourceId);
+        return text ? std::wstring_view(*text) : std::wstring_view();
+    }
+    const wchar_t* builtin = BuiltinString(resourceId);
+    return builtin ? std::wstring_view(builtin) : std::wstring_view();
 }
 
 void SetResourceModule(std::optional<StringModule> module) { g_module = std::move(module); }

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vessant {
 
@@ -29,9 +30,10 @@ private:
 const std::wstring& ResourceString(int resourceId);
 
 // The text a table reload takes for a resource id: the current module's string when a
-// module is in use (nullptr when the module lacks it), otherwise the built-in English
-// text (nullptr for an unknown id).
-const std::wstring* CurrentModuleString(int resourceId);
+// module is in use (empty when the module lacks it), otherwise the built-in English text
+// (empty for an unknown id). The built-in text is read from its table as it stands, not
+// through the cache of ResourceString: a reload copies every slot's text anyway.
+std::wstring_view CurrentModuleText(int resourceId);
 
 // Makes a module the current resource module; nullopt returns to the built-in texts.
 void SetResourceModule(std::optional<StringModule> module);

@@ -152,8 +152,8 @@ void ReloadTextTable() {
         for (int k = 0; k < run.count; ++k) {
             const int id = run.firstId + k;
             std::wstring& slot = g_table.slot[static_cast<std::size_t>(run.firstSlot + k)];
-            if (const std::wstring* text = CurrentModuleString(id); text && !text->empty())
-                slot = *text;
+            if (const std::wstring_view text = CurrentModuleText(id); !text.empty())
+                slot.assign(text);
             else if (slot.empty())
                 slot = ResourceString(id); // a label is never left blank: English stands in
         }
