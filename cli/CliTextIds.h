@@ -31,7 +31,6 @@ inline constexpr int kIdShitaNumber = 21018;          // "shita %d"
 inline constexpr int kIdShabbat = 135;
 inline constexpr int kIdIsrael = 881;
 inline constexpr int kIdDiaspora = 882;
-inline constexpr int kIdZmanim = 460;
 inline constexpr int kIdLocation = 767;
 inline constexpr int kIdHaftarah = 908;
 

@@ -16,6 +16,7 @@
 #include "locations/LocationCoordinates.h"
 #include "text/Language.h"
 #include "text/TextTable.h"
+#include "dayview/DayTextIds.h"
 #include "dayview/ExportCsv.h"
 #include "dayview/YearDetails.h"
 #include "zmanim/DstRules.h"
@@ -96,7 +97,7 @@ int RunZmanim(const CLI_ARGS& args, const CLI_CONTEXT& context, COutput& out) {
 
     std::string text = Utf8(WeekdayName(Weekday(date))) + ", " + Utf8(FormatCivilDate(date)) + " - " +
                        Utf8(FormatHebrewDate(date)) + "\n";
-    text += Say(kIdZmanimHeading, {TextOfResource(kIdZmanim), ShitaName(context.location.shita), DstStatusText(dst)}) +
+    text += Say(kIdZmanimHeading, {TextOfResource(kIdZmanimTitle), ShitaName(context.location.shita), DstStatusText(dst)}) +
             "\n";
     text += ZmanimLines(zmanim, context.clockFormat);
     if (args.allZmanim) {

@@ -153,7 +153,7 @@ std::string DayReportText(const CLI_CONTEXT& context, const DAY_FACTS& day) {
     }
     if (!events.empty())
         out += "\n" + Say(kIdEventsHeading) + "\n" + events;
-    out += "\n" + Say(kIdHeadingWithDetail, {TextOfResource(kIdZmanim), ShitaName(context.location.shita)}) + "\n";
+    out += "\n" + Say(kIdHeadingWithDetail, {TextOfResource(kIdZmanimTitle), ShitaName(context.location.shita)}) + "\n";
     out += ZmanimLines(day.zmanim, clock);
     out += "\n" + Say(kIdDaylightSaving, {DstStatusText(day.dstStatus)}) + "\n";
     out += LocationLines(context);

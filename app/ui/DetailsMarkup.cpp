@@ -47,6 +47,12 @@ QString Number(int n, bool hebrewInterface) {
     return hebrewInterface ? Q(HebrewNumeral(n)) : QString::number(n);
 }
 
+// "22 April 2024".
+QString CivilDateText(const DATE_STRUCT& date) {
+    const DATE_TRIPLE civil = CivilDateForDisplay(date);
+    return QStringLiteral("%1 %2 %3").arg(civil.day).arg(Esc(CivilMonthName(civil.month))).arg(civil.year);
+}
+
 QString Clock(const CLOCK_TIME& time, int clockFormat) {
     return Q(FormatClockTime(time.hour, time.minute, clockFormat));
 }
@@ -78,10 +84,9 @@ TimesGroup GroupOf(HolidayTime time) {
 
 QString DateItem(const DAY_FACTS& day, bool hebrewInterface) {
     const DATE_STRUCT& d = day.date;
-    const DATE_TRIPLE civil = CivilDateForDisplay(d);
     QString item = Font(kBlue, Number(d.hebDay, hebrewInterface) + QLatin1Char(' ') + Esc(HebrewMonthName(d.hebMonth)) +
                                    QLatin1Char(' ') + Number(d.hebYear, hebrewInterface));
-    AppendLine(item, Font(kBlack, QStringLiteral("%1 %2 %3").arg(civil.day).arg(Esc(CivilMonthName(civil.month))).arg(civil.year)));
+    AppendLine(item, Font(kBlack, CivilDateText(d)));
     return item;
 }
 
@@ -240,11 +245,9 @@ std::vector<DETAILS_ITEM> YearDetailsItems(const YEAR_DETAILS& year, bool hebrew
 
     QString days;
     for (const YEAR_FIXED_DAY& day : year.fixedDays) {
-        const DATE_TRIPLE civil = CivilDateForDisplay(day.date);
         const QString hebrew = Number(day.date.hebDay, hebrewInterface) + QLatin1Char(' ') +
                                Esc(HebrewMonthName(day.date.hebMonth));
-        const QString civilText =
-            QStringLiteral("%1 %2 %3").arg(civil.day).arg(Esc(CivilMonthName(civil.month))).arg(civil.year);
+        const QString civilText = CivilDateText(day.date);
         AppendLine(days, Font(kBlue, Esc(day.name)) + QStringLiteral("<br>") +
                              Font(kGrey, kBullet + QLatin1Char(' ') + hebrew + QStringLiteral("<br>") + kBullet +
                                              QLatin1Char(' ') + civilText));

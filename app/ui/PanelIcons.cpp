@@ -214,4 +214,11 @@ QIcon YearPanelImage(int image) {
 
 QIcon DetailsButtonImage() { return Drawn(Magnifier); }
 
+std::vector<QIcon> PanelImages(int count, QIcon (*image)(int)) {
+    std::vector<QIcon> images;
+    for (int i = 0; i < count; ++i)
+        images.push_back(image(i));
+    return images;
+}
+
 } // namespace vessant::ui
